@@ -1,0 +1,23 @@
+# The two commands of the README. Both install what is missing first.
+BUILD_DIR ?= build
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: run test build setup clean
+
+setup:
+	@scripts/setup
+
+$(BUILD_DIR)/build.ninja: | setup
+	@cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS)
+
+build: setup $(BUILD_DIR)/build.ninja
+	@cmake --build $(BUILD_DIR)
+
+run: build
+	@$(BUILD_DIR)/app/termalo
+
+test: build
+	@cd $(BUILD_DIR) && ctest --output-on-failure -j2
+
+clean:
+	@rm -rf $(BUILD_DIR)

@@ -1,0 +1,15 @@
+# One static library per subsystem folder, made of every .cpp and .h in it.
+function(termalo_subsystem name)
+  cmake_parse_arguments(S "" "" "DEPENDS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  file(GLOB layouts CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/ui/*.ui)
+  if(NOT sources)
+    add_library(${name} INTERFACE)
+    target_link_libraries(${name} INTERFACE ${S_DEPENDS})
+    return()
+  endif()
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${S_DEPENDS})
+endfunction()

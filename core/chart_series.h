@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace termalo::core {
+
+struct ChartPoint {
+    double x;
+    const char* label;
+    const char* field;  // hand-over label of the chart window: "Label1" .. "Label4"
+};
+
+struct ChartSeriesSpec {
+    const char* window;  // "Form7" .. "Form14"
+    std::span<const ChartPoint> points;  // in the order they are added
+    bool colourEachPoint;  // true: point i takes palette colour i % 16
+};
+
+// The eight chart windows' series, Form7 to Form14.
+std::span<const ChartSeriesSpec> chartSeries();
+const ChartSeriesSpec* chartSeriesFor(std::string_view window);
+
+// Default palette of series that colour each point (16 colours, 0xRRGGBB);
+// begins red, green, yellow, blue.
+std::span<const std::uint32_t, 16> defaultPalette();
+
+// The conversion error of a hand-over field; what() is
+// "'<text>' is not a valid integer value".
+class InvalidIntegerError : public std::runtime_error {
+public:
+    explicit InvalidIntegerError(std::string_view text);
+};
+
+// Parses a hand-over field: optional sign and decimal digits, 32-bit signed
+// range. Throws InvalidIntegerError otherwise.
+std::int32_t parseHandOverField(std::string_view text);
+
+}  // namespace termalo::core

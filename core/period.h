@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace termalo::core {
+
+// Initial text of the period store (the indicator screen's hidden Edit1).
+inline constexpr std::string_view kInitialPeriodStore = "Edit1";
+
+// Days of a recognised month ("Luty" with "2004", "2008" or "2012" gives 29);
+// nullopt for a text that is not exactly one of the twelve Polish month names.
+std::optional<int> daysInMonth(std::string_view monthName, std::string_view yearText);
+
+// The period rule: the store text after applying monthName/yearText to it. An
+// unrecognised month leaves the store as it was.
+std::string applyPeriodRule(std::string_view monthName, std::string_view yearText,
+                            std::string_view periodStore);
+
+}  // namespace termalo::core
