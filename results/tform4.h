@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/indicator_engine.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QTimer;
+namespace Ui {
+class TForm4;
+}
+
+// The indicator screen: every indicator of the month, recomputed each time the
+// window becomes active.
+class TForm4 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm4(QWidget* parent = nullptr);
+    ~TForm4() override;
+
+    // The texts of the entry screens as they stand now.
+    static termalo::core::InputTexts currentInputs();
+    // The regional notation of numbers.
+    static termalo::core::NumberFormat regionalNumberFormat();
+
+public slots:
+    void FormActivate();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+    void BitBtn2Click();
+    void BitBtn3Click();
+    void BitBtn4Click();
+    void BitBtn5Click();
+    void BitBtn6Click();
+    void BitBtn7Click();
+    void BitBtn8Click();
+    void Timer1Timer();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void applyOutput(const termalo::core::Output& output);
+    void openChart(const char* window, QWidget* button);
+
+    std::unique_ptr<Ui::TForm4> ui;
+    QTimer* Timer1 = nullptr;
+    bool centred_ = false;
+};

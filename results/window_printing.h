@@ -1,0 +1,14 @@
+#pragma once
+
+class QWidget;
+
+namespace termalo {
+
+// "&Drukuj" of the indicator and report screens: asks for a printer through the
+// dialogs port and prints the window's client-area image on one page, at the top
+// left, scaled by the printer's resolution over the window's so that it keeps
+// its on-screen size. Returns false when the user cancels (nothing is printed).
+// Throws termalo::Error when the printer cannot be used.
+bool printWindowImage(QWidget* window);
+
+}  // namespace termalo
