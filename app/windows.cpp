@@ -1,5 +1,7 @@
 // The program's windows in creation order. Windows join this list as they are built.
 #include "shell/startup.h"
+#include "entry/tform2.h"
+#include "entry/tform3.h"
 #include "shell/tform1.h"
 
 namespace termalo {
@@ -8,6 +10,8 @@ void startUp()
 {
     startUpWith({
         [] { return new TForm1; },
+        [] { return new TForm2; },
+        [] { return new TForm3; },
     });
 }
 

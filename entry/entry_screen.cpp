@@ -1,0 +1,112 @@
+#include "entry/entry_screen.h"
+
+#include "shell/painting.h"
+#include "shell/registry.h"
+#include "shell/typing_label.h"
+
+#include <QComboBox>
+#include <QCompleter>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include <limits>
+
+namespace termalo {
+
+namespace {
+
+constexpr int kWindowFontPixels = 11;
+constexpr int kTypingInterval = 50;
+const QPoint kInstructionPosition(185, 35);
+const QColor kInstructionBackground(192, 192, 192);
+const QColor kInstructionText(0, 0, 128);
+
+}  // namespace
+
+EntryScreen::EntryScreen(const QString& nextForm, QWidget* parent)
+    : QWidget(parent), nextForm_(nextForm)
+{
+}
+
+void EntryScreen::finishSetUp(const QString& instruction)
+{
+    QFont windowFont = font();
+    windowFont.setPixelSize(kWindowFontPixels);
+    setFont(windowFont);
+
+    // Button-face background, also behind the group titles that sit on the frames.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, pal.color(QPalette::Button));
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (!label->objectName().startsWith(QLatin1String("Image")))
+            label->adjustSize();
+    }
+    if (auto* logo = findChild<QLabel*>(QStringLiteral("Image1")))
+        logo->setPixmap(logoPixmap(LogoColouring::Black));
+    if (auto* logo = findChild<QLabel*>(QStringLiteral("Image2")))
+        logo->setPixmap(logoPixmap(LogoColouring::Yellow));
+
+    // The fields take text of any length.
+    for (QLineEdit* edit : findChildren<QLineEdit*>())
+        edit->setMaxLength(std::numeric_limits<int>::max());
+
+    if (auto* next = findChild<QPushButton*>(QStringLiteral("Button1")))
+        connect(next, &QPushButton::clicked, this, &EntryScreen::Button1Click);
+    if (auto* back = findChild<QPushButton*>(QStringLiteral("Button2")))
+        connect(back, &QPushButton::clicked, this, &EntryScreen::Button2Click);
+
+    typingLabel_ = new TTypingLabel(this);
+    typingLabel_->setObjectName(QStringLiteral("TypingLabel"));
+    typingLabel_->setTextFormat(Qt::PlainText);
+    typingLabel_->move(kInstructionPosition);
+    typingLabel_->SetAInterval(kTypingInterval);
+    QPalette labelPalette = typingLabel_->palette();
+    labelPalette.setColor(QPalette::Window, kInstructionBackground);
+    labelPalette.setColor(QPalette::WindowText, kInstructionText);
+    typingLabel_->setPalette(labelPalette);
+    typingLabel_->setAutoFillBackground(true);
+    typingLabel_->SetAText(instruction);
+}
+
+void EntryScreen::setUpPeriodBox(QComboBox* box, const QString& prompt)
+{
+    // Case-sensitive completion: a month typed in lower case stays in lower
+    // case instead of being matched to the list entry when the box loses focus.
+    if (QCompleter* completer = box->completer())
+        completer->setCaseSensitivity(Qt::CaseSensitive);
+    box->setCurrentIndex(-1);
+    box->setEditText(prompt);
+}
+
+void EntryScreen::FormActivate()
+{
+    if (typingLabel_)
+        typingLabel_->Execute();
+}
+
+void EntryScreen::Button1Click()
+{
+    showForm(nextForm_);
+}
+
+void EntryScreen::Button2Click()
+{
+    closeForm(this);
+}
+
+void EntryScreen::showEvent(QShowEvent* event)
+{
+    if (!shownBefore_ && !event->spontaneous()) {
+        shownBefore_ = true;
+        //centreOnScreen(this);
+    }
+    QWidget::showEvent(event);
+}
+
+}  // namespace termalo

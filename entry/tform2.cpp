@@ -1,0 +1,24 @@
+#include "entry/tform2.h"
+
+#include "ui_tform2.h"
+
+namespace {
+
+const char* const kInstruction =
+    "Proszę  wpisać  dane  w  odpowiednie  pola.  Średnia cena  za  miejsce\n"
+    "w  sanatorium,  powinna  uwzględniać ceny  za  miejsce w  pokoju  bez\n"
+    "zniżek, czyli  ceny  podstawowe.  Proszę również wybrać  miesiąc i rok,\n"
+    "za który zostaną obliczone wskaźniki sprawności operacyjnej sanatorium.";
+
+}  // namespace
+
+TForm2::TForm2(QWidget* parent)
+    : EntryScreen(QStringLiteral("Form3"), parent), ui(std::make_unique<Ui::TForm2>())
+{
+    ui->setupUi(this);
+    setUpPeriodBox(ui->ComboBox1, QStringLiteral("Wybierz miesiąc"));
+    setUpPeriodBox(ui->ComboBox2, QStringLiteral("Wybierz rok"));
+    finishSetUp(QString::fromUtf8(kInstruction));
+}
+
+TForm2::~TForm2() = default;
