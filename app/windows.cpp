@@ -2,6 +2,8 @@
 #include "shell/startup.h"
 #include "entry/tform2.h"
 #include "entry/tform3.h"
+#include "results/tform4.h"
+#include "results/tform5.h"
 #include "shell/tform1.h"
 
 namespace termalo {
@@ -12,6 +14,8 @@ void startUp()
         [] { return new TForm1; },
         [] { return new TForm2; },
         [] { return new TForm3; },
+        [] { return new TForm4; },
+        [] { return new TForm5; },
     });
 }
 
