@@ -19,6 +19,11 @@ namespace termalo {
 namespace {
 
 constexpr int kWindowFontPixels = 11;
+// The layouts were drawn for a narrower bitmap font than the one that stands in
+// for it here; a tenth of a pixel less per letter keeps the longest captions
+// clear of their edit boxes and the instruction inside the outer frame.
+constexpr qreal kLetterSpacing = -0.1;
+constexpr int kLabelHeight = 13;
 constexpr int kTypingInterval = 50;
 const QPoint kInstructionPosition(185, 35);
 const QColor kInstructionBackground(192, 192, 192);
@@ -35,6 +40,7 @@ void EntryScreen::finishSetUp(const QString& instruction)
 {
     QFont windowFont = font();
     windowFont.setPixelSize(kWindowFontPixels);
+    windowFont.setLetterSpacing(QFont::AbsoluteSpacing, kLetterSpacing);
     setFont(windowFont);
 
     // Button-face background, also behind the group titles that sit on the frames.
@@ -45,7 +51,7 @@ void EntryScreen::finishSetUp(const QString& instruction)
 
     for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
         if (!label->objectName().startsWith(QLatin1String("Image")))
-            label->adjustSize();
+            label->resize(label->sizeHint().width(), kLabelHeight);
     }
     if (auto* logo = findChild<QLabel*>(QStringLiteral("Image1")))
         logo->setPixmap(logoPixmap(LogoColouring::Black));
