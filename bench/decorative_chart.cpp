@@ -1,0 +1,103 @@
+// Cost of one round of the main window's decorative chart (append + repaint),
+// early in a run and after ten hours (180,000 rounds), and the memory the ten
+// hours of data take.
+#include "shell/decorative_chart.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QPixmap>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <random>
+
+namespace {
+
+constexpr std::size_t kTenHours = 10 * 60 * 60 * 5;  // one round every 200 ms
+constexpr int kRoundsMeasured = 1200;                // 100 pages either way
+
+std::unique_ptr<termalo::DecorativeChart> makeChart(std::size_t rounds)
+{
+    auto chart = std::make_unique<termalo::DecorativeChart>();
+    chart->resize(281, 193);
+    std::mt19937 engine(20261207);
+    chart->feeder()->setRandomSource(
+        [engine](int maxInclusive) mutable { return std::uniform_int_distribution<int>(0, maxInclusive)(engine); });
+    chart->show();
+    // Rounds that arrive together are drawn together: one refresh below.
+    for (std::size_t i = 0; i < rounds; ++i)
+        chart->feeder()->tick();
+    QApplication::processEvents();
+    (void)chart->grab();
+    return chart;
+}
+
+void tickAndRepaint(benchmark::State& state, std::size_t roundsBefore)
+{
+    auto chart = makeChart(roundsBefore);
+    for (auto _ : state) {
+        chart->tick();
+        QApplication::processEvents();
+        QPixmap frame = chart->grab();
+        benchmark::DoNotOptimize(frame);
+    }
+    state.counters["points"] = double(chart->feeder()->count());
+    state.counters["shown"] = chart->shownCount();
+}
+
+void BM_TickAfter12Points(benchmark::State& state)
+{
+    tickAndRepaint(state, 12);
+}
+BENCHMARK(BM_TickAfter12Points)->Iterations(kRoundsMeasured)->Unit(benchmark::kMicrosecond);
+
+void BM_TickAfterTenHours(benchmark::State& state)
+{
+    tickAndRepaint(state, kTenHours);
+}
+BENCHMARK(BM_TickAfterTenHours)->Iterations(kRoundsMeasured)->Unit(benchmark::kMicrosecond);
+
+long residentBytes()
+{
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0;
+    long resident = 0;
+    statm >> pages >> resident;
+    return resident * 4096L;
+}
+
+// The data of ten hours: the feeder's vectors and what the process grew by.
+void reportMemory()
+{
+    const long before = residentBytes();
+    auto chart = makeChart(kTenHours);
+    const long after = residentBytes();
+    std::printf("\nTen hours of rounds: %zu points per series\n", chart->feeder()->count());
+    std::printf("  data held by the feeder: %.2f MB (capacity of both series)\n",
+                double(chart->feeder()->dataBytes()) / (1024.0 * 1024.0));
+    std::printf("  resident set growth:     %.2f MB\n", double(after - before) / (1024.0 * 1024.0));
+    std::printf("  points drawn by the chart: %d\n", chart->shownCount());
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    reportMemory();
+    return 0;
+}

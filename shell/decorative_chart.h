@@ -1,0 +1,131 @@
+#pragma once
+
+#include <QChartView>
+#include <QColor>
+#include <QList>
+#include <QObject>
+
+#include <cstddef>
+#include <functional>
+#include <vector>
+
+class QBarCategoryAxis;
+class QBarSet;
+class QGraphicsPolygonItem;
+class QGraphicsSimpleTextItem;
+class QGraphicsLineItem;
+class QGraphicsRectItem;
+class QLineSeries;
+class QStackedBarSeries;
+class QTimer;
+class QValueAxis;
+
+namespace termalo {
+
+// Produces the main window's animated data: one bar value and one line value
+// per round, for as long as the program runs. The data grows and is never
+// cleared; it holds values only (x of point i is i), 16 bytes per round.
+class ChartFeeder : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kIntervalMs = 200;
+
+    // Returns a pseudo-random integer from 0 to maxInclusive.
+    using RandomSource = std::function<int(int maxInclusive)>;
+
+    explicit ChartFeeder(QObject* parent = nullptr);
+
+    // The wave under both series: sin(x * 3.14 * 0.05) + 2 in extended precision.
+    static long double waveValue(long double x);
+
+    void setRandomSource(RandomSource source);
+
+    void start();
+    void stop();
+    bool isRunning() const;
+    QTimer* timer() const { return timer_; }
+
+    std::size_t count() const { return lineValues_.size(); }
+    const std::vector<double>& barValues() const { return barValues_; }
+    const std::vector<double>& lineValues() const { return lineValues_; }
+    // Bytes the stored data holds (capacity of both vectors).
+    std::size_t dataBytes() const;
+
+public slots:
+    // One round: computes and appends the next point of both series.
+    void tick();
+
+signals:
+    void pointAppended(std::size_t index);
+
+private:
+    QTimer* timer_;
+    RandomSource random_;
+    std::vector<double> barValues_;
+    std::vector<double> lineValues_;
+};
+
+// Chart1 of the main window: the newest page (at most 12 points) of the feeder's
+// bars and line over a blue back wall, with a green left wall, a silver floor
+// and a percent mark over every bar.
+class DecorativeChart : public QChartView {
+    Q_OBJECT
+public:
+    static constexpr int kPointsPerPage = 12;
+
+    explicit DecorativeChart(QWidget* parent = nullptr);
+    ~DecorativeChart() override;
+
+    ChartFeeder* feeder() const { return feeder_; }
+    QStackedBarSeries* barSeries() const { return bars_; }
+    QLineSeries* lineSeries() const { return line_; }
+
+    // Index of the first point of the page shown, and how many points it shows.
+    std::size_t pageStart() const { return pageStart_; }
+    int shownCount() const { return shown_; }
+    // The bar value and the mark text of slot `slot` of the page shown.
+    double shownBarValue(int slot) const;
+    QString markText(int slot) const;
+
+    // The 16 point colours, red, green, yellow and blue first.
+    static const QList<QColor>& palette();
+
+public slots:
+    // Starts the feeder (a second call changes nothing).
+    void start();
+    // One feeder round, shown at once.
+    void tick();
+    // Shows the newest page of the feeder's data.
+    void refresh();
+
+private slots:
+    void scheduleRefresh();
+    void placeDecorations();
+
+private:
+    struct Mark {
+        QGraphicsSimpleTextItem* text = nullptr;
+        QGraphicsRectItem* box = nullptr;
+        QGraphicsLineItem* arrow = nullptr;
+    };
+
+    void updateValueAxis();
+
+    ChartFeeder* feeder_;
+    QChart* chart_;
+    QStackedBarSeries* bars_;
+    QList<QBarSet*> sets_;
+    QLineSeries* line_;
+    QBarCategoryAxis* topAxis_;
+    QBarCategoryAxis* bottomAxis_;
+    QValueAxis* valueAxis_;
+    QGraphicsPolygonItem* leftWall_;
+    QGraphicsPolygonItem* floor_;
+    QList<Mark> marks_;
+    std::size_t pageStart_ = 0;
+    int shown_ = 0;
+    double shownMax_ = 0.0;
+    bool refreshPending_ = false;
+};
+
+}  // namespace termalo
