@@ -1,0 +1,114 @@
+#include "tests/results/results_fixture.h"
+
+#include "results/form_support.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace termalo::testing {
+
+EntryList workedExample()
+{
+    return {
+        {"Form2", "Edit1", QStringLiteral("Sanatorium Zdrój")},
+        {"Form2", "Edit2", QStringLiteral("Krynica")},
+        {"Form2", "Edit3", QStringLiteral("ul. Źródlana 5")},
+        {"Form2", "Edit4", QStringLiteral("Uzdrowisko Południe S.A.")},
+        {"Form2", "Edit5", "20"},
+        {"Form2", "Edit6", "40"},
+        {"Form2", "Edit7", "10"},
+        {"Form2", "Edit8", "150"},
+        {"Form2", "ComboBox1", QStringLiteral("Kwiecień")},
+        {"Form2", "ComboBox2", "2009"},
+        {"Form3", "Edit1", "1500"},
+        {"Form3", "Edit2", "1400"},
+        {"Form3", "Edit3", "100"},
+        {"Form3", "Edit4", "1800"},
+        {"Form3", "Edit5", "150"},
+        {"Form3", "Edit6", "450"},
+        {"Form3", "Edit7", "900"},
+        {"Form3", "Edit8", "200"},
+        {"Form3", "Edit9", "210000"},
+        {"Form3", "Edit10", "324000"},
+    };
+}
+
+EntryList withField(EntryList entries, const QString& window, const QString& control, const QString& text)
+{
+    for (Entry& e : entries) {
+        if (e.window == window && e.control == control)
+            e.text = text;
+    }
+    return entries;
+}
+
+void ResultsTest::type(const EntryList& entries)
+{
+    for (const Entry& e : entries) {
+        QWidget* w = control<QWidget>(e.window, e.control);
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            edit->clear();
+            QTest::keyClicks(edit, e.text);
+            EXPECT_EQ(edit->text(), e.text) << e.control.toStdString();
+        } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            // Typing into the combo box would run its completion; set the shown text.
+            combo->setEditText(e.text);
+            EXPECT_EQ(combo->currentText(), e.text) << e.control.toStdString();
+        } else {
+            ADD_FAILURE() << "not an entry field: " << e.control.toStdString();
+        }
+    }
+}
+
+void ResultsTest::walkToIndicators()
+{
+    showForm(QStringLiteral("Form2"));
+    settle();
+    click("Form2", "Button1");
+    settle();
+    click("Form3", "Button1");
+    settle();
+}
+
+void ResultsTest::enterAndShow(const EntryList& entries)
+{
+    type(entries);
+    walkToIndicators();
+}
+
+QString ResultsTest::text(const QString& window, const QString& control)
+{
+    return controlText(core::Target{window.toStdString(), control.toStdString()});
+}
+
+QHash<QString, QString> ResultsTest::labelTexts(const QString& window)
+{
+    QHash<QString, QString> texts;
+    if (QWidget* w = form(window)) {
+        for (QLabel* label : w->findChildren<QLabel*>())
+            texts.insert(label->objectName(), label->text());
+    }
+    return texts;
+}
+
+void ResultsTest::activate(const QString& window)
+{
+    QWidget* w = form(window);
+    ASSERT_NE(w, nullptr);
+    w->show();
+    w->raise();
+    w->activateWindow();
+    settle();
+}
+
+void ResultsTest::click(const QString& window, const QString& button)
+{
+    auto* b = control<QPushButton>(window, button);
+    ASSERT_NE(b, nullptr);
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+}  // namespace termalo::testing
