@@ -1,0 +1,233 @@
+// The decorative chart of the main window and its feeder.
+#include "shell/decorative_chart.h"
+
+#include <QBarSet>
+#include <QCoreApplication>
+#include <QLineSeries>
+#include <QPointer>
+#include <QStackedBarSeries>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <deque>
+#include <memory>
+#include <utility>
+
+namespace termalo {
+namespace {
+
+// A random source that answers from a script and records what it was asked.
+struct ScriptedRandom {
+    std::deque<int> answers;
+    std::vector<int> asked;
+    ChartFeeder::RandomSource source()
+    {
+        return [this](int maxInclusive) {
+            asked.push_back(maxInclusive);
+            if (answers.empty())
+                return 0;
+            const int a = answers.front();
+            answers.pop_front();
+            return a;
+        };
+    }
+};
+
+TEST(ChartFeeder, WaveUsesThreePointOneFourNotPi)
+{
+    struct Case {
+        const char* name;
+        long double x;
+        long double value;
+    };
+    const Case cases[] = {
+        {"starts at 2", 0, 2.0L},
+        {"peak of the wave falls short of 3", 10, 2.9999996829318346L},   // 2 + sin(1.57)
+        {"half period stays above 2", 20, 2.0015926529164868L},           // 2 + sin(3.14)
+        {"trough", 30, 1.000002853612282L},                              // 2 + sin(4.71)
+        {"ten hours on", 179999, 2.0L + std::sin(179999.0L * 3.14L * 0.05L)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_NEAR(double(ChartFeeder::waveValue(c.x)), double(c.value), 1e-12);
+    }
+}
+
+TEST(ChartFeeder, BarIsTheWavePlusTheRandomQuotient)
+{
+    struct Case {
+        int a;
+        int b;
+        int added;
+    };
+    const Case cases[] = {{0, 0, 0}, {4, 0, 4}, {4, 1, 2}, {4, 2, 1}, {3, 1, 1}, {2, 2, 0}, {1, 0, 1}, {3, 2, 1}};
+    ScriptedRandom random;
+    for (const Case& c : cases) {
+        random.answers.push_back(c.a);
+        random.answers.push_back(c.b);
+    }
+    ChartFeeder feeder;
+    feeder.setRandomSource(random.source());
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        feeder.tick();
+
+    ASSERT_EQ(feeder.count(), std::size(cases));
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(feeder.lineValues()[i], double(ChartFeeder::waveValue(i)));
+        EXPECT_NEAR(feeder.barValues()[i] - feeder.lineValues()[i], cases[i].added, 1e-12);
+    }
+    // a from 0 to 4 is drawn before b from 0 to 2, every round.
+    ASSERT_EQ(random.asked.size(), 2 * std::size(cases));
+    for (std::size_t i = 0; i < random.asked.size(); i += 2) {
+        EXPECT_EQ(random.asked[i], 4);
+        EXPECT_EQ(random.asked[i + 1], 2);
+    }
+}
+
+TEST(ChartFeeder, DefaultRandomStaysInRange)
+{
+    ChartFeeder feeder;
+    for (int i = 0; i < 600; ++i)
+        feeder.tick();
+    bool sawExtra[5] = {};
+    for (std::size_t i = 0; i < feeder.count(); ++i) {
+        const double extra = feeder.barValues()[i] - feeder.lineValues()[i];
+        const long rounded = std::lround(extra);
+        ASSERT_NEAR(extra, double(rounded), 1e-9);
+        ASSERT_GE(rounded, 0);
+        ASSERT_LE(rounded, 4);
+        sawExtra[rounded] = true;
+    }
+    for (bool seen : sawExtra)
+        EXPECT_TRUE(seen);
+}
+
+class DecorativeChartTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        chart = std::make_unique<DecorativeChart>();
+        chart->resize(281, 193);
+        chart->feeder()->setRandomSource(random.source());
+        chart->show();
+    }
+
+    // Bar values of the chart's own series, slot by slot.
+    std::vector<double> drawnBars() const
+    {
+        std::vector<double> values;
+        const auto sets = chart->barSeries()->barSets();
+        for (int slot = 0; slot < sets.size(); ++slot) {
+            // every set stands only in its own slot
+            for (int other = 0; other < sets[slot]->count(); ++other) {
+                if (other != slot) {
+                    EXPECT_EQ(sets[slot]->at(other), 0.0) << "set " << slot << " slot " << other;
+                }
+            }
+            values.push_back(sets[slot]->at(slot));
+        }
+        return values;
+    }
+
+    ScriptedRandom random;
+    std::unique_ptr<DecorativeChart> chart;
+};
+
+TEST_F(DecorativeChartTest, ShowsTheNewestPageOfAtMostTwelvePoints)
+{
+    struct Case {
+        std::size_t rounds;
+        std::size_t pageStart;
+        int shown;
+    };
+    const Case cases[] = {{1, 0, 1}, {11, 0, 11}, {12, 0, 12}, {13, 12, 1}, {24, 12, 12}, {30, 24, 6}, {1000, 996, 4}};
+    std::size_t done = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rounds);
+        while (done < c.rounds) {
+            chart->tick();
+            ++done;
+        }
+        EXPECT_EQ(chart->feeder()->count(), c.rounds) << "the data keeps every round";
+        EXPECT_EQ(chart->pageStart(), c.pageStart);
+        EXPECT_EQ(chart->shownCount(), c.shown);
+        ASSERT_EQ(chart->lineSeries()->count(), c.shown);
+        EXPECT_EQ(chart->barSeries()->barSets().size(), DecorativeChart::kPointsPerPage);
+
+        const std::vector<double> bars = drawnBars();
+        for (int slot = 0; slot < DecorativeChart::kPointsPerPage; ++slot) {
+            const double expected = slot < c.shown ? chart->feeder()->barValues()[c.pageStart + slot] : 0.0;
+            EXPECT_EQ(bars[slot], expected) << "slot " << slot;
+        }
+        for (int slot = 0; slot < c.shown; ++slot) {
+            const QPointF p = chart->lineSeries()->at(slot);
+            EXPECT_EQ(p.x(), slot);
+            EXPECT_EQ(p.y(), chart->feeder()->lineValues()[c.pageStart + slot]);
+        }
+    }
+}
+
+TEST_F(DecorativeChartTest, RoundsThatArriveTogetherAreDrawnTogether)
+{
+    for (int i = 0; i < 27; ++i)
+        chart->feeder()->tick();
+    EXPECT_EQ(chart->shownCount(), 0) << "drawn on the next pass of the event loop";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(chart->pageStart(), 24u);
+    EXPECT_EQ(chart->shownCount(), 3);
+    EXPECT_EQ(chart->lineSeries()->count(), 3);
+}
+
+TEST_F(DecorativeChartTest, MarksShowEachBarsShareOfThePage)
+{
+    // a = 0 every round: the bars sit on the wave.
+    chart->tick();
+    EXPECT_EQ(chart->markText(0), QStringLiteral("100%"));
+    EXPECT_TRUE(chart->markText(1).isEmpty());
+
+    for (int i = 1; i < 12; ++i)
+        chart->tick();
+    double total = 0;
+    for (int slot = 0; slot < 12; ++slot)
+        total += chart->shownBarValue(slot);
+    int sum = 0;
+    for (int slot = 0; slot < 12; ++slot) {
+        const QString text = chart->markText(slot);
+        ASSERT_TRUE(text.endsWith(QLatin1Char('%'))) << text.toStdString();
+        const int percent = text.chopped(1).toInt();
+        EXPECT_EQ(percent, std::lround(chart->shownBarValue(slot) / total * 100));
+        sum += percent;
+    }
+    EXPECT_NEAR(sum, 100, 6);
+}
+
+TEST_F(DecorativeChartTest, ValueAxisLeavesRoomAboveTheTallestBar)
+{
+    random.answers = {4, 0};  // the first bar is lifted by 4
+    chart->tick();
+    chart->tick();
+    const auto axes = chart->chart()->axes(Qt::Vertical);
+    ASSERT_EQ(axes.size(), 1);
+    const double top = axes[0]->property("max").toDouble();
+    EXPECT_GT(top, chart->shownBarValue(0));
+    EXPECT_EQ(axes[0]->property("min").toDouble(), 0.0);
+}
+
+TEST_F(DecorativeChartTest, FeederRunsOnItsTimerAndStopsWithTheChart)
+{
+    EXPECT_FALSE(chart->feeder()->isRunning());
+    chart->start();
+    chart->start();
+    EXPECT_TRUE(chart->feeder()->isRunning());
+    EXPECT_EQ(chart->feeder()->timer()->interval(), ChartFeeder::kIntervalMs);
+
+    QPointer<QTimer> timer = chart->feeder()->timer();
+    chart.reset();
+    EXPECT_TRUE(timer.isNull()) << "the feeder goes with its chart";
+}
+
+}  // namespace
+}  // namespace termalo
