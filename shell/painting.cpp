@@ -68,9 +68,11 @@ QPixmap bannerPixmap()
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
 
+    // The blues of the main window's gradient where the banner sits, so that
+    // the picture blends into the window.
     QLinearGradient sky(0, 0, 0, size.height());
-    sky.setColorAt(0.0, QColor(0, 0, 235));
-    sky.setColorAt(1.0, QColor(0, 0, 190));
+    sky.setColorAt(0.0, QColor(0, 0, 239));
+    sky.setColorAt(1.0, QColor(0, 0, 211));
     painter.fillRect(QRect(QPoint(0, 0), size), sky);
 
     const QFont nameFont = pictureFont(88, true);
