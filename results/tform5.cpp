@@ -19,6 +19,15 @@ TForm5::TForm5(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     ui->Image1->setPixmap(termalo::logoPixmap(termalo::LogoColouring::Black));
     ui->Image2->setPixmap(termalo::logoPixmap(termalo::LogoColouring::Yellow));
 
+    // A value longer than the room the layout leaves for it runs over the text
+    // beside it; it is drawn on top, on the window's colour, so it stays legible.
+    for (const termalo::core::ReportSlot& slot : termalo::core::reportSlots()) {
+        if (auto* label = findChild<QLabel*>(QString::fromLatin1(slot.slot))) {
+            label->setAutoFillBackground(true);
+            label->raise();
+        }
+    }
+
     connect(ui->Button1, &QPushButton::clicked, this, &TForm5::Button1Click);
     connect(ui->Button2, &QPushButton::clicked, this, &TForm5::Button2Click);
 }
