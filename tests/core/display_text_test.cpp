@@ -68,8 +68,6 @@ TEST(DisplayText, EighteenDigitDecimalDecidesHalves) {
     EXPECT_EQ(displayText(static_cast<long double>(2.675), 2, kBlank), "2,67");
     // The long double nearest to 2.675 is 2.675 to 18 digits: a half, rounded up.
     EXPECT_EQ(displayText(2.675L, 2, kBlank), "2,68");
-    // 0.1f * 100 in extended precision is 10.0000001490116119384765625: rounds to 10,00.
-    EXPECT_EQ(displayText(static_cast<long double>(0.1f) * 100, 2, kBlank), "10,00");
     // One ulp below a half: the 18-digit decimal is the half itself, so it rounds up.
     const long double nearlyHalf = std::nextafter(12.5L, 0.0L);
     ASSERT_LT(nearlyHalf, 12.5L);

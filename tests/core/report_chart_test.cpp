@@ -134,13 +134,4 @@ TEST(ChartSeries, HandOverFieldParsing) {
     }
 }
 
-TEST(ChartSeries, ErrorMessageNamesTheField) {
-    try {
-        parseHandOverField("Label1");
-        FAIL();
-    } catch (const std::runtime_error& e) {
-        EXPECT_STREQ(e.what(), "'Label1' is not a valid integer value");
-    }
-}
-
 }  // namespace
