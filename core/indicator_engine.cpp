@@ -96,7 +96,7 @@ std::optional<Real> percent(std::optional<Real> ratio) {
 }
 
 std::optional<Real> evaluate(Formula formula, const Working& w) {
-    // Operands are loaded exactly; P and R only once their integer sums are known.
+    // Operands are loaded exactly; P and R once their integer sums are complete.
     const Real d = w.daysInPeriod;
     const Real r1 = w.rooms1, r2 = w.rooms2, r3 = w.rooms3;
     const Real contracted = w.contractedNights;
@@ -106,56 +106,51 @@ std::optional<Real> evaluate(Formula formula, const Working& w) {
     const Real cr = w.contractRevenue, ir = w.individualRevenue;
     const Real price = w.avgPricePerPlace;
 
-    auto places = [&]() -> std::optional<Real> {
-        if (!w.places) return std::nullopt;
-        return static_cast<Real>(*w.places);
-    };
-    auto rooms = [&]() -> std::optional<Real> {
-        if (!w.rooms) return std::nullopt;
-        return static_cast<Real>(*w.rooms);
-    };
-    // P x D, the service capability in places.
-    auto pd = [&]() -> std::optional<Real> {
-        if (!w.places) return std::nullopt;
-        return static_cast<Real>(*w.places) * d;
-    };
+    // P, R and their products with D, empty when the 32-bit sum overflowed.
+    std::optional<Real> places, rooms, pd, rd;
+    if (w.places) {
+        places = static_cast<Real>(*w.places);
+        pd = *places * d;
+    }
+    if (w.rooms) {
+        rooms = static_cast<Real>(*w.rooms);
+        rd = *rooms * d;
+    }
 
     switch (formula) {
-    case Formula::Places: return places();
-    case Formula::Rooms: return rooms();
+    case Formula::Places: return places;
+    case Formula::Rooms: return rooms;
     case Formula::Rooms1: return r1;
     case Formula::Rooms2: return r2;
     case Formula::Rooms3: return r3;
-    case Formula::ServiceCapacityPlaces: return pd();
-    case Formula::ServiceCapacityRooms:
-        if (!w.rooms) return std::nullopt;
-        return static_cast<Real>(*w.rooms) * d;
+    case Formula::ServiceCapacityPlaces: return pd;
+    case Formula::ServiceCapacityRooms: return rd;
     case Formula::ServiceCapacityRooms1: return r1 * d;
     case Formula::ServiceCapacityRooms2: return r2 * d;
     case Formula::ServiceCapacityRooms3: return r3 * d;
     case Formula::ServiceCapacityContract: return contracted;
     case Formula::ServiceCapacityCommercial:
-        if (!pd()) return std::nullopt;
-        return *pd() - contracted;
+        if (!pd) return std::nullopt;
+        return *pd - contracted;
     case Formula::PlaceUtilisationTotal:
-        if (!pd()) return std::nullopt;
-        return percent(divide(cng + ing, *pd()));
+        if (!pd) return std::nullopt;
+        return percent(divide(cng + ing, *pd));
     case Formula::PlaceUtilisationContract: return percent(divide(cng, contracted));
     case Formula::PlaceUtilisationCommercial:
-        if (!pd()) return std::nullopt;
-        return percent(divide(ing, *pd() - contracted));
+        if (!pd) return std::nullopt;
+        return percent(divide(ing, *pd - contracted));
     case Formula::StayShareContract:
-        if (!pd()) return std::nullopt;
-        return percent(divide(cng, *pd()));
+        if (!pd) return std::nullopt;
+        return percent(divide(cng, *pd));
     case Formula::StayShareCommercial:
-        if (!pd()) return std::nullopt;
-        return percent(divide(ing, *pd()));
+        if (!pd) return std::nullopt;
+        return percent(divide(ing, *pd));
     case Formula::FreePlacesShare:
-        if (!pd()) return std::nullopt;
-        return percent(divide(*pd() - (cng + ing), *pd()));
+        if (!pd) return std::nullopt;
+        return percent(divide(*pd - (cng + ing), *pd));
     case Formula::RoomUtilisationTotal:
-        if (!w.rooms) return std::nullopt;
-        return percent(divide(od1 + od2 + od3, static_cast<Real>(*w.rooms) * d));
+        if (!rd) return std::nullopt;
+        return percent(divide(od1 + od2 + od3, *rd));
     case Formula::RoomUtilisation1: return percent(divide(od1, r1 * d));
     case Formula::RoomUtilisation2: return percent(divide(od2, r2 * d));
     case Formula::RoomUtilisation3: return percent(divide(od3, r3 * d));
@@ -166,15 +161,15 @@ std::optional<Real> evaluate(Formula formula, const Working& w) {
     case Formula::RevenuePerPlaceContract: return divide(cr, cng);
     case Formula::RevenuePerPlaceCommercial: return divide(ir, ing);
     case Formula::RevenuePerAvailablePlaceTotal:
-        if (!pd()) return std::nullopt;
-        return divide(cr + ir, *pd());
+        if (!pd) return std::nullopt;
+        return divide(cr + ir, *pd);
     case Formula::RevenuePerAvailablePlaceContract: return divide(cr, contracted);
     case Formula::RevenuePerAvailablePlaceCommercial:
-        if (!pd()) return std::nullopt;
-        return divide(ir, *pd() - contracted);
+        if (!pd) return std::nullopt;
+        return divide(ir, *pd - contracted);
     case Formula::RevenuePotentialUtilisation:
-        if (!pd()) return std::nullopt;
-        return percent(divide(cr + ir, *pd() * price));
+        if (!pd) return std::nullopt;
+        return percent(divide(cr + ir, *pd * price));
     case Formula::RevenueShareCommercial: return percent(divide(ir, cr + ir));
     case Formula::RevenueShareContract: return percent(divide(cr, cr + ir));
     }
