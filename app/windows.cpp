@@ -20,3 +20,12 @@ void startUp()
 }
 
 }  // namespace termalo
+
+namespace termalo {
+
+int runProgram()
+{
+    return runProgramUsing(startUp);
+}
+
+}  // namespace termalo

@@ -41,4 +41,21 @@ public:
 // empty message.
 void showCurrentException();
 
+// Connects `signal` of `sender` to the handler `slot` of `receiver` so that an
+// exception escaping the handler is shown in the error box right there:
+//     termalo::connectHandler(ui->Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
+// The application object catches what escapes any event handler as well; this
+// only keeps the unwinding inside the program's own code.
+template <class Sender, class Signal, class Receiver, class Slot>
+QMetaObject::Connection connectHandler(Sender* sender, Signal signal, Receiver* receiver, Slot slot)
+{
+    return QObject::connect(sender, signal, receiver, [receiver, slot] {
+        try {
+            (receiver->*slot)();
+        } catch (...) {
+            showCurrentException();
+        }
+    });
+}
+
 }  // namespace termalo

@@ -34,7 +34,12 @@ void closeForm(const QString& name);
 // and dialogs do not count. Installed by startUp().
 void installActivationTracking();
 
-// The registered window that was active last (nullptr before any).
+// The registered window that was active last (nullptr before any, and after
+// the active window was hidden with no other registered window visible).
 QWidget* lastActiveForm();
+
+// Places a window in the middle of the primary screen's available area, frame
+// included (before the first show the frame is not known: the client size counts).
+void centreOnScreen(QWidget* window);
 
 }  // namespace termalo

@@ -23,6 +23,17 @@ void startUpWith(const std::vector<WindowFactory>& factories);
 
 // The program: start-up, show Form1 centred, run the event loop. Errors during
 // start-up are shown in the error box and end the program. Returns the exit code 0.
+// Defined with startUp() by the application bundle.
 int runProgram();
+// runProgram() with a given start-up function (runProgram() passes startUp).
+int runProgramUsing(const std::function<void()>& start);
+// runProgram() for a given list of window constructors.
+int runProgramWith(const std::vector<WindowFactory>& factories);
+
+// Ends the program at once: the event loop stops (no question is asked).
+void endProgram();
+// Tests: endProgram() calls `handler` instead of stopping the event loop
+// (nullptr restores the real end).
+void setEndProgramHandler(std::function<void()> handler);
 
 }  // namespace termalo

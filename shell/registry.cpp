@@ -1,0 +1,219 @@
+#include "shell/registry.h"
+
+#include "shell/application.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QMetaObject>
+#include <QPointer>
+#include <QScreen>
+
+#include <stdexcept>
+
+namespace termalo {
+namespace {
+
+QList<QWidget*>& registered()
+{
+    static QList<QWidget*> windows;
+    return windows;
+}
+
+// Watches the registered windows' activation. Window activation reaches every
+// widget of a window; the filter sits on the registered windows themselves.
+class ActivationTracker : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowActivate && watched->isWidgetType()) {
+            auto* window = static_cast<QWidget*>(watched);
+            if (WindowRegistry::isRegistered(window))
+                activated(window);
+        }
+        return false;
+    }
+
+    void activated(QWidget* window)
+    {
+        remember(window);
+        if (window == last)
+            return;  // back from a message box or dialog, or activated again
+        last = window;
+        const QMetaObject* meta = window->metaObject();
+        if (meta->indexOfMethod("FormActivate()") < 0)
+            return;
+        try {
+            QMetaObject::invokeMethod(window, "FormActivate", Qt::DirectConnection);
+        } catch (...) {
+            showCurrentException();
+        }
+    }
+
+    // Most recently active first.
+    void remember(QWidget* window)
+    {
+        history.removeAll(window);
+        history.prepend(window);
+    }
+
+    void forget(QWidget* window)
+    {
+        history.removeAll(window);
+        if (last == window)
+            last = nullptr;
+    }
+
+    void reset()
+    {
+        history.clear();
+        last = nullptr;
+    }
+
+    QPointer<QWidget> last;
+    QList<QWidget*> history;
+};
+
+ActivationTracker* tracker = nullptr;
+
+ActivationTracker* activationTracker()
+{
+    if (!tracker) {
+        tracker = new ActivationTracker;
+        // The tracker lives as long as the application object.
+        if (QCoreApplication* app = QCoreApplication::instance()) {
+            tracker->setParent(app);
+            QObject::connect(app, &QObject::destroyed, [] { tracker = nullptr; });
+        }
+    }
+    return tracker;
+}
+
+QWidget* mainWindow()
+{
+    return registered().isEmpty() ? nullptr : registered().first();
+}
+
+}  // namespace
+
+void WindowRegistry::add(QWidget* window)
+{
+    if (!window)
+        throw std::logic_error("WindowRegistry::add: no window");
+    const QString name = window->objectName();
+    if (name.isEmpty())
+        throw std::logic_error("WindowRegistry::add: a window without a name");
+    if (find(name))
+        throw std::logic_error("WindowRegistry::add: a second window named " + name.toStdString());
+    registered().append(window);
+    if (tracker)
+        window->installEventFilter(tracker);
+    // A window deleted by someone else leaves the registry with it.
+    QObject::connect(window, &QObject::destroyed, [window] {
+        registered().removeAll(window);
+        if (tracker)
+            tracker->forget(window);
+    });
+}
+
+void WindowRegistry::removeAll()
+{
+    if (tracker)
+        tracker->reset();
+    while (!registered().isEmpty()) {
+        QWidget* window = registered().takeLast();
+        QObject::disconnect(window, &QObject::destroyed, nullptr, nullptr);
+        delete window;
+    }
+}
+
+QWidget* WindowRegistry::find(const QString& name)
+{
+    for (QWidget* window : registered()) {
+        if (window->objectName() == name)
+            return window;
+    }
+    return nullptr;
+}
+
+const QList<QWidget*>& WindowRegistry::windows()
+{
+    return registered();
+}
+
+bool WindowRegistry::isRegistered(const QWidget* window)
+{
+    return window && registered().contains(window);
+}
+
+void showForm(QWidget* window)
+{
+    if (!window)
+        return;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void showForm(const QString& name)
+{
+    showForm(WindowRegistry::find(name));
+}
+
+void closeForm(QWidget* window)
+{
+    if (!window)
+        return;
+    if (window == mainWindow()) {
+        window->close();  // the main window asks whether to end the program
+        return;
+    }
+    const bool wasActive = window->isActiveWindow() || lastActiveForm() == window;
+    window->hide();
+    if (!wasActive || !tracker)
+        return;
+    // As a window manager would: the most recently active visible window takes over.
+    tracker->last = nullptr;
+    for (QWidget* candidate : std::as_const(tracker->history)) {
+        if (candidate != window && candidate->isVisible()) {
+            candidate->raise();
+            candidate->activateWindow();
+            return;
+        }
+    }
+}
+
+void closeForm(const QString& name)
+{
+    closeForm(WindowRegistry::find(name));
+}
+
+void installActivationTracking()
+{
+    ActivationTracker* t = activationTracker();
+    for (QWidget* window : registered()) {
+        window->removeEventFilter(t);
+        window->installEventFilter(t);
+    }
+}
+
+QWidget* lastActiveForm()
+{
+    return tracker ? tracker->last.data() : nullptr;
+}
+
+void centreOnScreen(QWidget* window)
+{
+    if (!window)
+        return;
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize outer = window->frameGeometry().size().expandedTo(window->size());
+    // move() places the frame's top-left corner.
+    window->move(area.x() + (area.width() - outer.width()) / 2,
+                 area.y() + (area.height() - outer.height()) / 2);
+}
+
+}  // namespace termalo

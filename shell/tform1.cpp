@@ -1,0 +1,199 @@
+#include "shell/tform1.h"
+
+#include "shell/clock.h"
+#include "shell/decorative_chart.h"
+#include "shell/dialogs.h"
+#include "shell/painting.h"
+#include "shell/registry.h"
+#include "shell/startup.h"
+#include "shell/typing_label.h"
+#include "ui_tform1.h"
+
+#include <QCloseEvent>
+#include <QFont>
+#include <QPainter>
+#include <QPalette>
+#include <QStringList>
+#include <QTimer>
+
+namespace {
+
+const QColor kSilver(192, 192, 192);
+
+const QStringList kFirstDescription = {
+    QStringLiteral(" Aplikacja  Termalo 1.0, jest narzędziem  wspomagającym"),
+    QStringLiteral(" podejmowanie  decyzji   kierowniczych   w    sanatorium."),
+    QStringLiteral(" Program  pozwala   na   ocenę   działalności    podmiotu,"),
+    QStringLiteral(" wykorzystując wskaźniki oceny sprawności operacyjnej"),
+    QStringLiteral(" usług sanatoryjnych."),
+};
+
+const QStringList kSecondDescription = {
+    QStringLiteral(" Aplikacja jest odpowiedzią na potrzeby ujawnione dzięki"),
+    QStringLiteral(" przeprowadzonym   badaniom   naukowym  dotyczącym"),
+    QStringLiteral(" stosowalności    wskaźników    ilościowych    w   ocenie"),
+    QStringLiteral(" działalności podmiotów turystyki zdrowotnej."),
+    QStringLiteral(" Program  powstał  na  Wydziale  Ekonomiki  i  Zarządzania"),
+    QStringLiteral(" Uniwersytetu   Nadbużańskiego,   w   Katedrze"),
+    QStringLiteral(" Ekonomiki Turystyki i Usług Uzdrowiskowych."),
+};
+
+QFont pixelFont(const QString& family, int pixels)
+{
+    QFont font(family);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+void paintColours(QWidget* widget, const QColor& background, const QColor& text)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+TTypingLabel* makeDescription(QWidget* window, QPoint position, const QColor& background,
+                              const QStringList& lines, const QString& name)
+{
+    auto* label = new TTypingLabel(window);
+    label->setObjectName(name);
+    label->move(position);
+    label->SetAInterval(50);
+    paintColours(label, background, kSilver);
+    label->SetAText(lines.join(QLatin1Char('\n')));
+    return label;
+}
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm1>())
+{
+    ui->setupUi(this);
+    setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
+    // Size constraints: the height is fixed, the width may lose two pixels.
+    setMinimumSize(kMinClientWidth, kClientHeight);
+    setMaximumSize(kClientWidth, kClientHeight);
+    resize(kClientWidth, kClientHeight);
+    styleControls();
+
+    typingLabel1_ = makeDescription(this, QPoint(45, 115), QColor(0, 0, 180), kFirstDescription,
+                                    QStringLiteral("TypingLabel1"));
+    typingLabel2_ = makeDescription(this, QPoint(45, 180), QColor(0, 0, 150), kSecondDescription,
+                                    QStringLiteral("TypingLabel2"));
+
+    auto* timer1 = new QTimer(this);
+    timer1->setObjectName(QStringLiteral("Timer1"));
+    timer1->setInterval(1000);
+    connect(timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    timer1->start();
+
+    connect(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(ui->Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
+    connect(ui->Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+    connect(ui->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(ui->Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
+    connect(ui->Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::styleControls()
+{
+    ui->Image4->setPixmap(termalo::bannerPixmap());
+
+    ui->Label2->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 12));
+    paintColours(ui->Label2, Qt::black, kSilver);
+    for (QLabel* rule : {ui->Panel3, ui->Panel2})
+        paintColours(rule, kSilver, kSilver);
+    ui->Panel4->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
+    ui->Panel1->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 8));
+    for (QLabel* panel : {ui->Panel4, ui->Panel1})
+        paintColours(panel, Qt::black, kSilver);
+
+    ui->Button6->hide();
+    ui->Chart1->hide();
+}
+
+termalo::DecorativeChart* TForm1::chart() const
+{
+    return ui->Chart1;
+}
+
+void TForm1::paintEvent(QPaintEvent*)
+{
+    FormPaint();
+}
+
+void TForm1::FormPaint()
+{
+    QPainter painter(this);
+    termalo::paintBlueGradient(painter, rect());
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!centred_) {
+        centred_ = true;
+        termalo::centreOnScreen(this);
+    }
+}
+
+void TForm1::Timer1Timer()
+{
+    const QDateTime now = termalo::clock().now();
+    ui->Panel1->setText(termalo::timePanelText(now));
+    ui->Panel4->setText(termalo::datePanelText(now));
+}
+
+void TForm1::Button1Click()
+{
+    typingLabel1_->Execute();
+    ui->Button1->hide();
+    ui->Button6->show();
+    ui->Chart1->show();
+    ui->Chart1->start();
+}
+
+void TForm1::Button6Click()
+{
+    ui->Button6->hide();
+    typingLabel2_->Execute();
+}
+
+void TForm1::Button3Click()
+{
+    termalo::showForm(QStringLiteral("Form2"));
+}
+
+void TForm1::Button2Click()
+{
+    termalo::showForm(QStringLiteral("Form15"));
+}
+
+void TForm1::Button4Click()
+{
+    termalo::showForm(QStringLiteral("Form6"));
+}
+
+void TForm1::Button5Click()
+{
+    termalo::endProgram();
+}
+
+bool TForm1::FormClose()
+{
+    return termalo::dialogs().askYesNo(QStringLiteral("Uwaga!"), QStringLiteral("Chcesz zakończyc aplikację?"));
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (!FormClose()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    termalo::endProgram();
+}
