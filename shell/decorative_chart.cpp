@@ -129,6 +129,7 @@ DecorativeChart::DecorativeChart(QWidget* parent)
     setFrameStyle(QFrame::Panel | QFrame::Sunken);  // lowered inner bevel
     setLineWidth(1);
     setFocusPolicy(Qt::NoFocus);
+    viewport()->setFocusPolicy(Qt::NoFocus);  // decoration only: never a tab stop
     setRenderHint(QPainter::Antialiasing);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
