@@ -4,11 +4,9 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
-#include <QScreen>
 #include <QWidget>
 
 #include <cmath>
@@ -73,18 +71,6 @@ QString controlText(const core::Target& target)
 std::string controlTextUtf8(const core::Target& target)
 {
     return controlText(target).toStdString();
-}
-
-void centreWindow(QWidget* window)
-{
-    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    // Before the first show the frame is not known yet; the client area is what
-    // the layouts fix, so centre by the frame when there is one.
-    const QSize outer = window->frameGeometry().size().expandedTo(window->size());
-    window->move(area.center().x() - outer.width() / 2, area.center().y() - outer.height() / 2);
 }
 
 }  // namespace termalo

@@ -28,7 +28,4 @@ void fitLabelsToText(QWidget* root);
 QString controlText(const core::Target& target);
 std::string controlTextUtf8(const core::Target& target);
 
-// Centres a top-level window on its screen's available area, frame included.
-void centreWindow(QWidget* window);
-
 }  // namespace termalo

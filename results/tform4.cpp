@@ -47,18 +47,18 @@ TForm4::TForm4(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     // keeping it hidden meanwhile also keeps Tab and Alt+W off a covered button.
     ui->Button5->hide();
 
-    connect(ui->Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
-    connect(ui->Button2, &QPushButton::clicked, this, &TForm4::Button2Click);
-    connect(ui->Button3, &QPushButton::clicked, this, &TForm4::Button3Click);
-    connect(ui->Button4, &QPushButton::clicked, this, &TForm4::Button4Click);
-    connect(ui->Button5, &QPushButton::clicked, this, &TForm4::Button5Click);
-    connect(ui->BitBtn2, &QPushButton::clicked, this, &TForm4::BitBtn2Click);
-    connect(ui->BitBtn3, &QPushButton::clicked, this, &TForm4::BitBtn3Click);
-    connect(ui->BitBtn4, &QPushButton::clicked, this, &TForm4::BitBtn4Click);
-    connect(ui->BitBtn5, &QPushButton::clicked, this, &TForm4::BitBtn5Click);
-    connect(ui->BitBtn6, &QPushButton::clicked, this, &TForm4::BitBtn6Click);
-    connect(ui->BitBtn7, &QPushButton::clicked, this, &TForm4::BitBtn7Click);
-    connect(ui->BitBtn8, &QPushButton::clicked, this, &TForm4::BitBtn8Click);
+    termalo::connectHandler(ui->Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
+    termalo::connectHandler(ui->Button2, &QPushButton::clicked, this, &TForm4::Button2Click);
+    termalo::connectHandler(ui->Button3, &QPushButton::clicked, this, &TForm4::Button3Click);
+    termalo::connectHandler(ui->Button4, &QPushButton::clicked, this, &TForm4::Button4Click);
+    termalo::connectHandler(ui->Button5, &QPushButton::clicked, this, &TForm4::Button5Click);
+    termalo::connectHandler(ui->BitBtn2, &QPushButton::clicked, this, &TForm4::BitBtn2Click);
+    termalo::connectHandler(ui->BitBtn3, &QPushButton::clicked, this, &TForm4::BitBtn3Click);
+    termalo::connectHandler(ui->BitBtn4, &QPushButton::clicked, this, &TForm4::BitBtn4Click);
+    termalo::connectHandler(ui->BitBtn5, &QPushButton::clicked, this, &TForm4::BitBtn5Click);
+    termalo::connectHandler(ui->BitBtn6, &QPushButton::clicked, this, &TForm4::BitBtn6Click);
+    termalo::connectHandler(ui->BitBtn7, &QPushButton::clicked, this, &TForm4::BitBtn7Click);
+    termalo::connectHandler(ui->BitBtn8, &QPushButton::clicked, this, &TForm4::BitBtn8Click);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -186,6 +186,6 @@ void TForm4::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (!centred_) {
         centred_ = true;
-        termalo::centreWindow(this);
+        termalo::centreOnScreen(this);
     }
 }

@@ -3,6 +3,7 @@
 #include "core/report.h"
 #include "results/form_support.h"
 #include "results/window_printing.h"
+#include "shell/application.h"
 #include "shell/painting.h"
 #include "shell/registry.h"
 #include "ui_tform5.h"
@@ -28,8 +29,8 @@ TForm5::TForm5(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
         }
     }
 
-    connect(ui->Button1, &QPushButton::clicked, this, &TForm5::Button1Click);
-    connect(ui->Button2, &QPushButton::clicked, this, &TForm5::Button2Click);
+    termalo::connectHandler(ui->Button1, &QPushButton::clicked, this, &TForm5::Button1Click);
+    termalo::connectHandler(ui->Button2, &QPushButton::clicked, this, &TForm5::Button2Click);
 }
 
 TForm5::~TForm5() = default;
@@ -61,6 +62,6 @@ void TForm5::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (!centred_) {
         centred_ = true;
-        termalo::centreWindow(this);
+        termalo::centreOnScreen(this);
     }
 }

@@ -99,6 +99,22 @@ TEST_P(PrintingTest, CancelledPrintsNothing)
     EXPECT_TRUE(form(window)->isVisible());
 }
 
+TEST_P(PrintingTest, PrinterThatCannotStartIsReportedInTheErrorBox)
+{
+    const QString window = GetParam().window;
+    bringUp(window);
+    dialogs.fake.confirmPrint = true;
+    dialogs.fake.pdfFile = QStringLiteral("/nonexistent-folder/page.pdf");
+
+    click(window, "Button2");
+    settle();
+
+    ASSERT_EQ(messages(), 1);
+    EXPECT_EQ(dialogs.fake.calls.back().icon, Dialogs::Icon::Stop);
+    EXPECT_EQ(dialogs.fake.calls.back().caption, "Termalo 1.0");
+    EXPECT_TRUE(form(window)->isVisible());  // the program goes on
+}
+
 INSTANTIATE_TEST_SUITE_P(Screens, PrintingTest,
                          ::testing::Values(PrintCase{"IndicatorScreen", "Form4"}, PrintCase{"ReportScreen", "Form5"}),
                          [](const auto& info) { return std::string(info.param.name); });
