@@ -89,6 +89,14 @@ ActivationTracker* activationTracker()
     return tracker;
 }
 
+void bringToFront(QWidget* window)
+{
+    // The headless platform has no stacking order and warns about raise().
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        window->raise();
+    window->activateWindow();
+}
+
 QWidget* mainWindow()
 {
     return registered().isEmpty() ? nullptr : registered().first();
@@ -151,8 +159,7 @@ void showForm(QWidget* window)
     if (!window)
         return;
     window->show();
-    window->raise();
-    window->activateWindow();
+    bringToFront(window);
 }
 
 void showForm(const QString& name)
@@ -176,8 +183,7 @@ void closeForm(QWidget* window)
     tracker->last = nullptr;
     for (QWidget* candidate : std::as_const(tracker->history)) {
         if (candidate != window && candidate->isVisible()) {
-            candidate->raise();
-            candidate->activateWindow();
+            bringToFront(candidate);
             return;
         }
     }
