@@ -9,6 +9,9 @@
 #include "ui_tform5.h"
 
 #include <QLabel>
+#include <QSet>
+
+#include <algorithm>
 
 TForm5::TForm5(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm5>())
 {
@@ -19,6 +22,8 @@ TForm5::TForm5(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
 
     ui->Image1->setPixmap(termalo::logoPixmap(termalo::LogoColouring::Black));
     ui->Image2->setPixmap(termalo::logoPixmap(termalo::LogoColouring::Yellow));
+
+    fitFragmentsToTheirRoom();
 
     // A value longer than the room the layout leaves for it runs over the text
     // beside it; it is drawn on top, on the window's colour, so it stays legible.
@@ -34,6 +39,41 @@ TForm5::TForm5(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
 }
 
 TForm5::~TForm5() = default;
+
+// The fragments were laid out for a narrower screen font than Liberation Sans:
+// a fragment wider than the room up to the next item of its row (or the frame's
+// right edge) is condensed horizontally until it fits, so no sentence runs
+// under the next one. Heights and positions stay as laid out.
+void TForm5::fitFragmentsToTheirRoom()
+{
+    QSet<QString> slotNames;
+    for (const termalo::core::ReportSlot& slot : termalo::core::reportSlots())
+        slotNames.insert(QString::fromLatin1(slot.slot));
+
+    QList<QLabel*> labels;
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (label->pixmap().isNull() && !label->text().isEmpty() && label->y() >= 100)
+            labels.append(label);
+    }
+    const int rightEdge = ui->Bevel1->geometry().right() - 4;
+    for (QLabel* label : labels) {
+        if (slotNames.contains(label->objectName()))
+            continue;
+        int room = rightEdge - label->x();
+        for (QLabel* other : labels) {
+            if (other != label && other->y() == label->y() && other->x() > label->x())
+                room = std::min(room, other->x() - label->x() - 2);
+        }
+        const int width = label->fontMetrics().horizontalAdvance(label->text());
+        if (width <= room || room <= 0)
+            continue;
+        QFont font = label->font();
+        // Stretch is a percentage of the normal width; keep a little slack for rounding.
+        font.setStretch(std::max(60, room * 100 / width - 1));
+        label->setFont(font);
+        label->adjustSize();
+    }
+}
 
 void TForm5::FormActivate()
 {

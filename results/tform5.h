@@ -25,6 +25,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void fitFragmentsToTheirRoom();
+
     std::unique_ptr<Ui::TForm5> ui;
     bool centred_ = false;
 };

@@ -63,6 +63,9 @@ int main(int argc, char** argv)
     using namespace termalo;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The pictures show the program under Polish regional settings.
+    qputenv("LC_ALL", "pl_PL.UTF-8");
+    qputenv("LANG", "pl_PL.UTF-8");
     Application app(argc, argv);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(out);
