@@ -158,8 +158,18 @@ void showForm(QWidget* window)
 {
     if (!window)
         return;
+    const bool wasHidden = !window->isVisible();
     window->show();
     bringToFront(window);
+    // The headless platform keeps a hidden window as its focus window, so showing
+    // that window again activates nothing there; desktop platforms activate it.
+    if (wasHidden && QApplication::activeWindow() != window && window->windowHandle()
+        && QGuiApplication::focusWindow() == window->windowHandle()) {
+        QT_WARNING_PUSH
+        QT_WARNING_DISABLE_DEPRECATED
+        QApplication::setActiveWindow(window);
+        QT_WARNING_POP
+    }
 }
 
 void showForm(const QString& name)
@@ -216,6 +226,8 @@ void centreOnScreen(QWidget* window)
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
+    // The native window knows its frame (where the platform tells it before the first show).
+    window->winId();
     const QSize outer = window->frameGeometry().size().expandedTo(window->size());
     // move() places the frame's top-left corner.
     window->move(area.x() + (area.width() - outer.width()) / 2,
