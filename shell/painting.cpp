@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
+#include <QPixmapCache>
 
 namespace termalo {
 
@@ -62,6 +63,10 @@ void drawOutlined(QPainter& painter, const QPainterPath& path, const QBrush& fil
 
 QPixmap bannerPixmap()
 {
+    // Drawn once per run: every window that shows it gets the same picture.
+    const QString key = QStringLiteral("termalo/banner");
+    if (QPixmap cached; QPixmapCache::find(key, &cached))
+        return cached;
     const QSize size(515, 99);
     QPixmap pixmap(size);
     pixmap.fill(Qt::blue);
@@ -94,11 +99,17 @@ QPixmap bannerPixmap()
     version.translate(nameInk.right() + 14, nameInk.bottom() - versionInk.height());
     painter.fillPath(version.translated(2, 2), QColor(0, 0, 60, 160));
     drawOutlined(painter, version, QColor(230, 0, 0), QColor(40, 0, 0), 1.2);
+    painter.end();
+    QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
 
 QPixmap logoPixmap(LogoColouring colouring)
 {
+    const QString key = colouring == LogoColouring::Yellow ? QStringLiteral("termalo/logo-yellow")
+                                                           : QStringLiteral("termalo/logo-black");
+    if (QPixmap cached; QPixmapCache::find(key, &cached))
+        return cached;
     const QSize size(129, 25);
     QPixmap pixmap(size);
     pixmap.fill(QColor(192, 192, 192));
@@ -116,6 +127,8 @@ QPixmap logoPixmap(LogoColouring colouring)
     const QRectF versionInk = version.boundingRect();
     version.translate(nameInk.right() + 5, nameInk.bottom() - versionInk.height());
     drawOutlined(painter, version, letters, rim, 0.5);
+    painter.end();
+    QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
 
