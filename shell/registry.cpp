@@ -130,7 +130,6 @@ void WindowRegistry::removeAll()
         tracker->reset();
     while (!registered().isEmpty()) {
         QWidget* window = registered().takeLast();
-        QObject::disconnect(window, &QObject::destroyed, nullptr, nullptr);
         delete window;
     }
 }
