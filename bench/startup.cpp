@@ -60,13 +60,16 @@ void BM_FloorEmptyWindow(benchmark::State& state)
 }
 BENCHMARK(BM_FloorEmptyWindow)->Unit(benchmark::kMillisecond);
 
-// Keeps the real time per iteration of every run for the closing ratio.
+// Keeps the real time per iteration of every benchmark for the closing ratio.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+            if (run.error_occurred)
+                continue;
+            // With repetitions only the aggregates arrive: the mean stands for the run.
+            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "mean")
                 seconds[run.run_name.function_name] = run.GetAdjustedRealTime();
         }
         ConsoleReporter::ReportRuns(runs);
