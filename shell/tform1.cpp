@@ -1,5 +1,6 @@
 #include "shell/tform1.h"
 
+#include "shell/application.h"
 #include "shell/clock.h"
 #include "shell/decorative_chart.h"
 #include "shell/dialogs.h"
@@ -61,7 +62,8 @@ TTypingLabel* makeDescription(QWidget* window, QPoint position, const QColor& ba
     label->setObjectName(name);
     label->move(position);
     label->SetAInterval(50);
-    paintColours(label, background, kSilver);
+    label->SetColor(background);
+    label->SetFontColor(kSilver);
     label->SetAText(lines.join(QLatin1Char('\n')));
     return label;
 }
@@ -86,15 +88,15 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     auto* timer1 = new QTimer(this);
     timer1->setObjectName(QStringLiteral("Timer1"));
     timer1->setInterval(1000);
-    connect(timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    termalo::connectHandler(timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     timer1->start();
 
-    connect(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
-    connect(ui->Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
-    connect(ui->Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
-    connect(ui->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
-    connect(ui->Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
-    connect(ui->Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
+    termalo::connectHandler(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    termalo::connectHandler(ui->Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
+    termalo::connectHandler(ui->Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+    termalo::connectHandler(ui->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    termalo::connectHandler(ui->Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
+    termalo::connectHandler(ui->Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
 }
 
 TForm1::~TForm1() = default;

@@ -218,8 +218,8 @@ TEST_F(MainWindowTest, DescriptionTextsAreLaidOutLikeTheirOwnLines)
             EXPECT_FALSE(line.endsWith(QLatin1Char(' '))) << line.toStdString();
         }
         EXPECT_EQ(c.label->pos(), c.position);
-        EXPECT_EQ(c.label->palette().color(QPalette::Window), c.background);
-        EXPECT_EQ(c.label->palette().color(QPalette::WindowText), QColor(192, 192, 192));
+        EXPECT_EQ(c.label->Color(), c.background);
+        EXPECT_EQ(c.label->FontColor(), QColor(192, 192, 192));
         EXPECT_EQ(c.label->font().pixelSize(), 11);
     }
 
