@@ -385,20 +385,6 @@ TEST_F(MainWindowTest, ButtonsTakeFocusInTheirOrderAndShowAHand)
         EXPECT_EQ(b->cursor().shape(), Qt::PointingHandCursor) << b->objectName().toStdString();
 }
 
-TEST_F(MainWindowTest, EveryButtonHasItsAltAccelerator)
-{
-    // The toolkit registers Alt plus the underlined letter of each caption.
-    struct Case {
-        const char* button;
-        const char* keys;
-    };
-    const Case cases[] = {{"Button1", "Alt+O"}, {"Button6", "Alt+D"}, {"Button3", "Alt+S"},
-                          {"Button2", "Alt+W"}, {"Button4", "Alt+A"}, {"Button5", "Alt+Z"}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(button(c.button)->shortcut(), QKeySequence(QString::fromLatin1(c.keys))) << c.button;
-    }
-}
-
 TEST_F(MainWindowTest, ControlsFitTheNarrowestClientAreaWithoutOverlapping)
 {
     const QRect client(0, 0, TForm1::kMinClientWidth, TForm1::kClientHeight);
