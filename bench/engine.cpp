@@ -2,6 +2,7 @@
 // the 18-significant-digit conversion of a long double, once per output row.
 
 #include "core/indicator_engine.h"
+#include "tests/support/worked_example.h"
 
 #include <benchmark/benchmark.h>
 
@@ -15,30 +16,7 @@ namespace {
 
 using termalo::core::InputTexts;
 
-InputTexts workedExample() {
-    InputTexts in;
-    in.sanatoriumName = "Sanatorium Zdr\xC3\xB3j";
-    in.town = "Krynica";
-    in.sanatoriumAddress = "ul. Zdrojowa 1";
-    in.spaCompanyName = "Uzdrowisko S.A.";
-    in.rooms1 = "20";
-    in.rooms2 = "40";
-    in.rooms3 = "10";
-    in.avgPricePerPlace = "150";
-    in.monthName = "Kwiecie\xC5\x84";
-    in.yearText = "2005";
-    in.contractedNights = "1500";
-    in.contractNightsGranted = "1400";
-    in.contractGuests = "100";
-    in.individualNightsGranted = "1800";
-    in.individualGuests = "150";
-    in.occupiedDays1 = "450";
-    in.occupiedDays2 = "900";
-    in.occupiedDays3 = "200";
-    in.contractRevenue = "210000";
-    in.individualRevenue = "324000";
-    return in;
-}
+using termalo::testing::workedExample;
 
 void BM_EngineRun(benchmark::State& state) {
     const InputTexts input = workedExample();

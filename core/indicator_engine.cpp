@@ -322,6 +322,33 @@ bool readInputs(const InputTexts& in, const NumberFormat& format, Working& w,
 
 }  // namespace
 
+std::span<const InputField> inputFields()
+{
+    static const InputField fields[] = {
+        {{"Form2", "Edit1"}, &InputTexts::sanatoriumName},
+        {{"Form2", "Edit2"}, &InputTexts::town},
+        {{"Form2", "Edit3"}, &InputTexts::sanatoriumAddress},
+        {{"Form2", "Edit4"}, &InputTexts::spaCompanyName},
+        {{"Form2", "Edit5"}, &InputTexts::rooms1},
+        {{"Form2", "Edit6"}, &InputTexts::rooms2},
+        {{"Form2", "Edit7"}, &InputTexts::rooms3},
+        {{"Form2", "Edit8"}, &InputTexts::avgPricePerPlace},
+        {{"Form2", "ComboBox1"}, &InputTexts::monthName},
+        {{"Form2", "ComboBox2"}, &InputTexts::yearText},
+        {{"Form3", "Edit1"}, &InputTexts::contractedNights},
+        {{"Form3", "Edit2"}, &InputTexts::contractNightsGranted},
+        {{"Form3", "Edit3"}, &InputTexts::contractGuests},
+        {{"Form3", "Edit4"}, &InputTexts::individualNightsGranted},
+        {{"Form3", "Edit5"}, &InputTexts::individualGuests},
+        {{"Form3", "Edit6"}, &InputTexts::occupiedDays1},
+        {{"Form3", "Edit7"}, &InputTexts::occupiedDays2},
+        {{"Form3", "Edit8"}, &InputTexts::occupiedDays3},
+        {{"Form3", "Edit9"}, &InputTexts::contractRevenue},
+        {{"Form3", "Edit10"}, &InputTexts::individualRevenue},
+    };
+    return fields;
+}
+
 EngineResult computeIndicators(const InputTexts& input, const std::string& periodStore,
                                const NumberFormat& format) {
     EngineResult result;

@@ -3,6 +3,7 @@
 #include "number_format.h"
 #include "target.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,15 @@ struct InputTexts {
     std::string contractRevenue;          // Edit9
     std::string individualRevenue;        // Edit10
 };
+
+// Where each text of InputTexts is entered: its window and control.
+struct InputField {
+    Target source;
+    std::string InputTexts::*text;
+};
+
+// The twenty fields, Form2's first.
+std::span<const InputField> inputFields();
 
 struct Output {
     Target target;

@@ -20,11 +20,6 @@ namespace {
 
 constexpr const char* kFormatErrorMessage = "Błąd !. Nieodpowiedni format danych.";
 
-std::string textOf(const char* window, const char* control)
-{
-    return termalo::controlTextUtf8(Target{window, control});
-}
-
 }  // namespace
 
 TForm4::TForm4(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm4>())
@@ -72,26 +67,8 @@ TForm4::~TForm4() = default;
 termalo::core::InputTexts TForm4::currentInputs()
 {
     termalo::core::InputTexts in;
-    in.sanatoriumName = textOf("Form2", "Edit1");
-    in.town = textOf("Form2", "Edit2");
-    in.sanatoriumAddress = textOf("Form2", "Edit3");
-    in.spaCompanyName = textOf("Form2", "Edit4");
-    in.rooms1 = textOf("Form2", "Edit5");
-    in.rooms2 = textOf("Form2", "Edit6");
-    in.rooms3 = textOf("Form2", "Edit7");
-    in.avgPricePerPlace = textOf("Form2", "Edit8");
-    in.monthName = textOf("Form2", "ComboBox1");
-    in.yearText = textOf("Form2", "ComboBox2");
-    in.contractedNights = textOf("Form3", "Edit1");
-    in.contractNightsGranted = textOf("Form3", "Edit2");
-    in.contractGuests = textOf("Form3", "Edit3");
-    in.individualNightsGranted = textOf("Form3", "Edit4");
-    in.individualGuests = textOf("Form3", "Edit5");
-    in.occupiedDays1 = textOf("Form3", "Edit6");
-    in.occupiedDays2 = textOf("Form3", "Edit7");
-    in.occupiedDays3 = textOf("Form3", "Edit8");
-    in.contractRevenue = textOf("Form3", "Edit9");
-    in.individualRevenue = textOf("Form3", "Edit10");
+    for (const termalo::core::InputField& field : termalo::core::inputFields())
+        in.*field.text = termalo::controlTextUtf8(field.source);
     return in;
 }
 

@@ -32,7 +32,7 @@ using IndicatorScreenTest = ResultsTest;
 
 TEST_F(IndicatorScreenTest, WorkedExampleFillsEveryValueLabelInRegionalNotation)
 {
-    enterAndShow(workedExample());
+    enterAndShow(workedExampleEntries());
 
     EXPECT_EQ(messages(), 0);
     const LabelText expected[] = {
@@ -93,7 +93,7 @@ TEST_F(IndicatorScreenTest, PeriodStoreStaysHiddenWhileTheWindowIsShown)
     auto* store = control<QLineEdit>("Form4", "Edit1");
     ASSERT_NE(store, nullptr);
     EXPECT_EQ(store->text(), "Edit1");
-    enterAndShow(workedExample());
+    enterAndShow(workedExampleEntries());
     ASSERT_TRUE(form("Form4")->isVisible());
     EXPECT_FALSE(store->isVisible());
 }
@@ -122,7 +122,7 @@ TEST_F(IndicatorScreenTest, EmptyFieldsShowOneMessageAndKeepThePlaceholders)
 TEST_F(IndicatorScreenTest, ZeroThreePersonRoomsStopsAfterTheTwoPersonRoomUtilisation)
 {
     const auto before = labelTexts("Form4");
-    enterAndShow(withField(workedExample(), "Form2", "Edit7", "0"));
+    enterAndShow(withField(workedExampleEntries(), "Form2", "Edit7", "0"));
 
     EXPECT_EQ(messages(), 1);
     // Rows before the failing division are new (P = 100, R = 60).
@@ -140,7 +140,7 @@ TEST_F(IndicatorScreenTest, ZeroThreePersonRoomsStopsAfterTheTwoPersonRoomUtilis
 TEST_F(IndicatorScreenTest, UnrecognisedMonthAtTheFirstRunChangesNothing)
 {
     const auto before = labelTexts("Form4");
-    enterAndShow(withField(workedExample(), "Form2", "ComboBox1", QString::fromUtf8("kwiecień")));
+    enterAndShow(withField(workedExampleEntries(), "Form2", "ComboBox1", QString::fromUtf8("kwiecień")));
 
     EXPECT_EQ(messages(), 1);
     EXPECT_EQ(labelTexts("Form4"), before);
@@ -149,7 +149,7 @@ TEST_F(IndicatorScreenTest, UnrecognisedMonthAtTheFirstRunChangesNothing)
 
 TEST_F(IndicatorScreenTest, UnrecognisedMonthAfterARecognisedOneKeepsItsDays)
 {
-    EntryList leapFebruary = withField(workedExample(), "Form2", "ComboBox1", "Luty");
+    EntryList leapFebruary = withField(workedExampleEntries(), "Form2", "ComboBox1", "Luty");
     leapFebruary = withField(leapFebruary, "Form2", "ComboBox2", "2004");
     enterAndShow(leapFebruary);
     ASSERT_EQ(messages(), 0);
@@ -168,7 +168,7 @@ TEST_F(IndicatorScreenTest, UnrecognisedMonthAfterARecognisedOneKeepsItsDays)
 
 TEST_F(IndicatorScreenTest, EveryReturnFromAnotherWindowRecomputes)
 {
-    enterAndShow(workedExample());
+    enterAndShow(workedExampleEntries());
 
     activate("Form3");
     type({{"Form3", "Edit1", "1000"}});
@@ -208,7 +208,7 @@ TEST_F(IndicatorScreenTest, MenuHidesThePathAndLeavesOtherWindowsOpen)
 {
     showForm(QStringLiteral("Form1"));
     settle();
-    enterAndShow(workedExample());
+    enterAndShow(workedExampleEntries());
     click("Form4", "Button3");  // the report
     settle();
     ASSERT_TRUE(form("Form5")->isVisible());
@@ -231,7 +231,7 @@ TEST_F(IndicatorScreenTest, MenuHidesThePathAndLeavesOtherWindowsOpen)
 
 TEST_F(IndicatorScreenTest, ChartButtonsAndChartCommandAreOneShot)
 {
-    enterAndShow(workedExample());
+    enterAndShow(workedExampleEntries());
     for (const char* name : {"BitBtn2", "BitBtn3", "BitBtn4", "BitBtn5", "BitBtn6", "BitBtn7", "BitBtn8"}) {
         SCOPED_TRACE(name);
         auto* button = control<QPushButton>("Form4", name);

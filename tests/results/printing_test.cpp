@@ -20,7 +20,7 @@ protected:
     // The worked example on the indicator screen, and the report when asked for.
     void bringUp(const QString& window)
     {
-        enterAndShow(workedExample());
+        enterAndShow(workedExampleEntries());
         if (window == "Form5") {
             click("Form4", "Button3");
             settle();

@@ -36,7 +36,7 @@ TEST_F(ReportScreenTest, WorkedExampleReadsLikeTheIndicatorScreen)
 {
     showForm(QStringLiteral("Form1"));
     QMetaObject::invokeMethod(form("Form1"), "Timer1Timer");
-    enterAndShow(workedExample());
+    enterAndShow(workedExampleEntries());
     openReport();
 
     expectSlotsCopySources();
@@ -64,7 +64,7 @@ TEST_F(ReportScreenTest, WorkedExampleReadsLikeTheIndicatorScreen)
 
 TEST_F(ReportScreenTest, PartWayFailureIsCopiedAsTheScreenShowsIt)
 {
-    enterAndShow(withField(workedExample(), "Form2", "Edit7", "0"));
+    enterAndShow(withField(workedExampleEntries(), "Form2", "Edit7", "0"));
     ASSERT_EQ(messages(), 1);
     openReport();
 
@@ -77,7 +77,7 @@ TEST_F(ReportScreenTest, PartWayFailureIsCopiedAsTheScreenShowsIt)
 
 TEST_F(ReportScreenTest, EachActivationRecomposesFromTheCurrentTexts)
 {
-    enterAndShow(workedExample());
+    enterAndShow(workedExampleEntries());
     openReport();
     ASSERT_EQ(text("Form5", "Label19"), QString::fromUtf8("1\u00A0500"));
 
@@ -102,7 +102,7 @@ TEST_F(ReportScreenTest, LabelsGrowWithTheirTextButNeverMove)
     for (QLabel* label : form("Form5")->findChildren<QLabel*>())
         positions.insert(label->objectName(), label->pos());
 
-    enterAndShow(withField(workedExample(), "Form2", "Edit1", QString::fromUtf8("Sanatorium Uzdrowiskowe Złoty Potok")));
+    enterAndShow(withField(workedExampleEntries(), "Form2", "Edit1", QString::fromUtf8("Sanatorium Uzdrowiskowe Złoty Potok")));
     openReport();
 
     for (QLabel* label : form("Form5")->findChildren<QLabel*>()) {
@@ -116,7 +116,7 @@ TEST_F(ReportScreenTest, LabelsGrowWithTheirTextButNeverMove)
 
 TEST_F(ReportScreenTest, ButtonsCloseAndTakeTurnsInTabOrder)
 {
-    enterAndShow(workedExample());
+    enterAndShow(workedExampleEntries());
     openReport();
     auto* close = control<QPushButton>("Form5", "Button1");
     auto* print = control<QPushButton>("Form5", "Button2");

@@ -1,6 +1,7 @@
 #include "tests/results/results_fixture.h"
 
 #include "results/form_support.h"
+#include "tests/support/worked_example.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -10,30 +11,15 @@
 
 namespace termalo::testing {
 
-EntryList workedExample()
+EntryList workedExampleEntries()
 {
-    return {
-        {"Form2", "Edit1", QStringLiteral("Sanatorium Zdrój")},
-        {"Form2", "Edit2", QStringLiteral("Krynica")},
-        {"Form2", "Edit3", QStringLiteral("ul. Źródlana 5")},
-        {"Form2", "Edit4", QStringLiteral("Uzdrowisko Południe S.A.")},
-        {"Form2", "Edit5", "20"},
-        {"Form2", "Edit6", "40"},
-        {"Form2", "Edit7", "10"},
-        {"Form2", "Edit8", "150"},
-        {"Form2", "ComboBox1", QStringLiteral("Kwiecień")},
-        {"Form2", "ComboBox2", "2009"},
-        {"Form3", "Edit1", "1500"},
-        {"Form3", "Edit2", "1400"},
-        {"Form3", "Edit3", "100"},
-        {"Form3", "Edit4", "1800"},
-        {"Form3", "Edit5", "150"},
-        {"Form3", "Edit6", "450"},
-        {"Form3", "Edit7", "900"},
-        {"Form3", "Edit8", "200"},
-        {"Form3", "Edit9", "210000"},
-        {"Form3", "Edit10", "324000"},
-    };
+    const core::InputTexts month = testing::workedExample();
+    EntryList entries;
+    for (const core::InputField& field : core::inputFields()) {
+        entries.append({QString::fromStdString(field.source.window), QString::fromStdString(field.source.control),
+                         QString::fromStdString(month.*field.text)});
+    }
+    return entries;
 }
 
 EntryList withField(EntryList entries, const QString& window, const QString& control, const QString& text)

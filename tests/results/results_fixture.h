@@ -19,7 +19,7 @@ struct Entry {
 using EntryList = QList<Entry>;
 
 // The worked example: 20/40/10 rooms, April, 150 zł a place, and its stays.
-EntryList workedExample();
+EntryList workedExampleEntries();
 // The worked example with one field changed.
 EntryList withField(EntryList entries, const QString& window, const QString& control, const QString& text);
 
