@@ -106,13 +106,4 @@ void EntryScreen::Button2Click()
     closeForm(this);
 }
 
-void EntryScreen::showEvent(QShowEvent* event)
-{
-    if (!shownBefore_ && !event->spontaneous()) {
-        shownBefore_ = true;
-        //centreOnScreen(this);
-    }
-    QWidget::showEvent(event);
-}
-
 }  // namespace termalo

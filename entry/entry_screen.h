@@ -40,12 +40,9 @@ protected:
     // user types exactly as typed.
     static void setUpPeriodBox(QComboBox* box, const QString& prompt);
 
-    void showEvent(QShowEvent* event) override;
-
 private:
     QString nextForm_;
     TTypingLabel* typingLabel_ = nullptr;
-    bool shownBefore_ = false;
 };
 
 }  // namespace termalo

@@ -157,12 +157,3 @@ void TForm4::Timer1Timer()
     ui->Panel1->setText(termalo::timePanelText(now));
     ui->Panel4->setText(termalo::datePanelText(now));
 }
-
-void TForm4::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (!centred_) {
-        centred_ = true;
-        termalo::centreOnScreen(this);
-    }
-}

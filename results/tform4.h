@@ -40,14 +40,10 @@ public slots:
     void BitBtn8Click();
     void Timer1Timer();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void applyOutput(const termalo::core::Output& output);
     void openChart(const char* window, QWidget* button);
 
     std::unique_ptr<Ui::TForm4> ui;
     QTimer* Timer1 = nullptr;
-    bool centred_ = false;
 };

@@ -96,12 +96,3 @@ void TForm5::Button2Click()
 {
     termalo::printWindowImage(this);
 }
-
-void TForm5::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (!centred_) {
-        centred_ = true;
-        termalo::centreOnScreen(this);
-    }
-}

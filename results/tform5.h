@@ -21,12 +21,8 @@ public slots:
     void Button1Click();
     void Button2Click();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void fitFragmentsToTheirRoom();
 
     std::unique_ptr<Ui::TForm5> ui;
-    bool centred_ = false;
 };

@@ -89,6 +89,8 @@ ActivationTracker* activationTracker()
     return tracker;
 }
 
+constexpr const char* kShownOnce = "termaloShownOnce";
+
 void bringToFront(QWidget* window)
 {
     // The headless platform has no stacking order and warns about raise().
@@ -158,6 +160,12 @@ void showForm(QWidget* window)
     if (!window)
         return;
     const bool wasHidden = !window->isVisible();
+    // Every window of the program opens in the middle of the screen the first
+    // time; afterwards it stays where the user left it.
+    if (!window->property(kShownOnce).toBool()) {
+        window->setProperty(kShownOnce, true);
+        centreOnScreen(window);
+    }
     window->show();
     bringToFront(window);
     // The headless platform keeps a hidden window as its focus window, so showing

@@ -50,7 +50,6 @@ int runProgramUsing(const std::function<void()>& start)
         return 0;
     }
     if (QWidget* main = WindowRegistry::windows().value(0)) {
-        centreOnScreen(main);
         showForm(main);
         // Only endProgram() (the main window's close or "Zamknij") ends the program;
         // hiding the last visible window does not.

@@ -134,15 +134,6 @@ void TForm1::FormPaint()
     termalo::paintBlueGradient(painter, rect());
 }
 
-void TForm1::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (!centred_) {
-        centred_ = true;
-        termalo::centreOnScreen(this);
-    }
-}
-
 void TForm1::Timer1Timer()
 {
     const QDateTime now = termalo::clock().now();

@@ -48,7 +48,6 @@ public slots:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     // True when the user confirms that the program should end.
@@ -58,5 +57,4 @@ private:
     std::unique_ptr<Ui::TForm1> ui;
     TTypingLabel* typingLabel1_ = nullptr;
     TTypingLabel* typingLabel2_ = nullptr;
-    bool centred_ = false;
 };

@@ -273,6 +273,23 @@ TEST_F(WindowsTest, ClosingTheMainWindowAsksItAndKeepsItWhenRefused)
     EXPECT_EQ(WindowRegistry::find(QStringLiteral("Form1")), form1()) << "closing never destroys a window";
 }
 
+TEST_F(WindowsTest, AWindowOpensCentredOnceAndThenWhereTheUserLeftIt)
+{
+    QWidget* w = form("Form2");
+    w->resize(300, 200);
+    show("Form2");
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_LE(std::abs(w->frameGeometry().center().x() - area.center().x()), 1);
+    EXPECT_LE(std::abs(w->frameGeometry().center().y() - area.center().y()), 1);
+
+    w->move(area.topLeft() + QPoint(10, 20));
+    const QPoint moved = w->pos();
+    closeForm(w);
+    settle();
+    show("Form2");
+    EXPECT_EQ(w->pos(), moved) << "a window shown again keeps its place";
+}
+
 TEST_F(WindowsTest, ShowAndCloseOfAbsentWindowsDoNothing)
 {
     showForm(QStringLiteral("Form99"));
