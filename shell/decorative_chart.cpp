@@ -118,13 +118,7 @@ const QList<QColor>& DecorativeChart::palette()
 
 DecorativeChart::DecorativeChart(QWidget* parent)
     : QChartView(parent),
-      feeder_(new ChartFeeder(this)),
-      chart_(new QChart),
-      bars_(new QStackedBarSeries),
-      line_(new QLineSeries),
-      topAxis_(new QBarCategoryAxis),
-      bottomAxis_(new QBarCategoryAxis),
-      valueAxis_(new QValueAxis)
+      feeder_(new ChartFeeder(this))
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);  // lowered inner bevel
     setLineWidth(1);
@@ -133,6 +127,21 @@ DecorativeChart::DecorativeChart(QWidget* parent)
     setRenderHint(QPainter::Antialiasing);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(feeder_, &ChartFeeder::pointAppended, this, &DecorativeChart::scheduleRefresh);
+}
+
+// The chart stays hidden until the description starts, and most runs never show
+// it: its scene is built when it is first needed, not at start-up.
+void DecorativeChart::build()
+{
+    if (chart_)
+        return;
+    chart_ = new QChart;
+    bars_ = new QStackedBarSeries;
+    line_ = new QLineSeries;
+    topAxis_ = new QBarCategoryAxis;
+    bottomAxis_ = new QBarCategoryAxis;
+    valueAxis_ = new QValueAxis;
 
     chart_->legend()->hide();
     chart_->setBackgroundRoundness(0);
@@ -227,7 +236,24 @@ DecorativeChart::DecorativeChart(QWidget* parent)
 
     setChart(chart_);
     connect(chart_, &QChart::plotAreaChanged, this, &DecorativeChart::placeDecorations);
-    connect(feeder_, &ChartFeeder::pointAppended, this, &DecorativeChart::scheduleRefresh);
+}
+
+QStackedBarSeries* DecorativeChart::barSeries()
+{
+    build();
+    return bars_;
+}
+
+QLineSeries* DecorativeChart::lineSeries()
+{
+    build();
+    return line_;
+}
+
+void DecorativeChart::showEvent(QShowEvent* event)
+{
+    build();
+    QChartView::showEvent(event);
 }
 
 DecorativeChart::~DecorativeChart()
@@ -238,6 +264,7 @@ DecorativeChart::~DecorativeChart()
 
 void DecorativeChart::start()
 {
+    build();
     feeder_->start();
 }
 
@@ -276,6 +303,7 @@ QString DecorativeChart::markText(int slot) const
 
 void DecorativeChart::refresh()
 {
+    build();
     refreshPending_ = false;
     const std::size_t count = feeder_->count();
     if (count == 0 || pageStart_ + std::size_t(shown_) == count)

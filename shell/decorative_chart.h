@@ -77,8 +77,8 @@ public:
     ~DecorativeChart() override;
 
     ChartFeeder* feeder() const { return feeder_; }
-    QStackedBarSeries* barSeries() const { return bars_; }
-    QLineSeries* lineSeries() const { return line_; }
+    QStackedBarSeries* barSeries();
+    QLineSeries* lineSeries();
 
     // Index of the first point of the page shown, and how many points it shows.
     std::size_t pageStart() const { return pageStart_; }
@@ -102,7 +102,12 @@ private slots:
     void scheduleRefresh();
     void placeDecorations();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void build();
+
     struct Mark {
         QGraphicsSimpleTextItem* text = nullptr;
         QGraphicsRectItem* box = nullptr;
@@ -112,15 +117,15 @@ private:
     void updateValueAxis();
 
     ChartFeeder* feeder_;
-    QChart* chart_;
-    QStackedBarSeries* bars_;
+    QChart* chart_ = nullptr;
+    QStackedBarSeries* bars_ = nullptr;
     QList<QBarSet*> sets_;
-    QLineSeries* line_;
-    QBarCategoryAxis* topAxis_;
-    QBarCategoryAxis* bottomAxis_;
-    QValueAxis* valueAxis_;
-    QGraphicsPolygonItem* leftWall_;
-    QGraphicsPolygonItem* floor_;
+    QLineSeries* line_ = nullptr;
+    QBarCategoryAxis* topAxis_ = nullptr;
+    QBarCategoryAxis* bottomAxis_ = nullptr;
+    QValueAxis* valueAxis_ = nullptr;
+    QGraphicsPolygonItem* leftWall_ = nullptr;
+    QGraphicsPolygonItem* floor_ = nullptr;
     QList<Mark> marks_;
     std::size_t pageStart_ = 0;
     int shown_ = 0;
