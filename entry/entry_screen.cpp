@@ -1,5 +1,6 @@
 #include "entry/entry_screen.h"
 
+#include "shell/application.h"
 #include "shell/painting.h"
 #include "shell/registry.h"
 #include "shell/typing_label.h"
@@ -10,7 +11,6 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
-#include <QShowEvent>
 
 #include <limits>
 
@@ -63,9 +63,9 @@ void EntryScreen::finishSetUp(const QString& instruction)
         edit->setMaxLength(std::numeric_limits<int>::max());
 
     if (auto* next = findChild<QPushButton*>(QStringLiteral("Button1")))
-        connect(next, &QPushButton::clicked, this, &EntryScreen::Button1Click);
+        connectHandler(next, &QPushButton::clicked, this, &EntryScreen::Button1Click);
     if (auto* back = findChild<QPushButton*>(QStringLiteral("Button2")))
-        connect(back, &QPushButton::clicked, this, &EntryScreen::Button2Click);
+        connectHandler(back, &QPushButton::clicked, this, &EntryScreen::Button2Click);
 
     typingLabel_ = new TTypingLabel(this);
     typingLabel_->setObjectName(QStringLiteral("TypingLabel"));

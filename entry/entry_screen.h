@@ -5,7 +5,6 @@
 
 class QComboBox;
 class QLabel;
-class QShowEvent;
 class TTypingLabel;
 
 namespace termalo {

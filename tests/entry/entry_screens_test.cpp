@@ -18,6 +18,7 @@
 #include <QTimer>
 
 #include <climits>
+#include <ostream>
 
 namespace termalo::testing {
 namespace {
@@ -198,6 +199,8 @@ struct PeriodCase {
     const char* held;   // UTF-8
 };
 
+void PrintTo(const PeriodCase& c, std::ostream* os) { *os << c.name; }
+
 class PeriodBoxTyping : public EntryScreens, public ::testing::WithParamInterface<PeriodCase> {};
 
 const PeriodCase periodCases[] = {
@@ -259,6 +262,8 @@ struct TabCase {
     const char* window;
     const char* order;  // blank-separated, starting at the control that gets the focus first
 };
+
+void PrintTo(const TabCase& c, std::ostream* os) { *os << c.window; }
 
 class TabOrder : public EntryScreens, public ::testing::WithParamInterface<TabCase> {};
 
@@ -375,6 +380,8 @@ struct TitleCase {
     const char* window;
     const char* label;
 };
+
+void PrintTo(const TitleCase& c, std::ostream* os) { *os << c.window << '/' << c.label; }
 
 class GroupTitle : public EntryScreens, public ::testing::WithParamInterface<TitleCase> {};
 

@@ -4,9 +4,9 @@
 
 #include "shell/registry.h"
 #include "shell/typing_label.h"
+#include "tests/support/enter_inputs.h"
+#include "tests/support/worked_example.h"
 
-#include <QComboBox>
-#include <QLineEdit>
 #include <QTimer>
 
 namespace termalo::screenshots {
@@ -21,17 +21,6 @@ void finishInstruction(QWidget* window)
     label->SetAInterval(1 << 30);
     for (int guard = 0; label->timer()->isActive() && guard < 10000; ++guard)
         label->TimerTimer();
-}
-
-void setTexts(QWidget* window, std::initializer_list<std::pair<const char*, const char*>> texts)
-{
-    for (const auto& [name, text] : texts) {
-        const QString value = QString::fromUtf8(text);
-        if (auto* edit = window->findChild<QLineEdit*>(QString::fromLatin1(name)))
-            edit->setText(value);
-        else if (auto* box = window->findChild<QComboBox*>(QString::fromLatin1(name)))
-            box->setEditText(value);
-    }
 }
 
 void shootEntryScreens()
@@ -53,30 +42,11 @@ void shootEntryScreens()
     settle();
     shoot(form3, QStringLiteral("form3_empty"));
 
-    setTexts(form2, {{"Edit1", "Sanatorium „Pod Jodłami”"},
-                     {"Edit2", "Zdrojowice"},
-                     {"Edit3", "ul. Parkowa 7"},
-                     {"Edit4", "Uzdrowisko Zdrojowice S.A."},
-                     {"Edit5", "20"},
-                     {"Edit6", "40"},
-                     {"Edit7", "10"},
-                     {"ComboBox1", "Kwiecień"},
-                     {"ComboBox2", "2005"},
-                     {"Edit8", "150"}});
+    testing::enterInputs(testing::workedExample());
     showForm(form2);
     settle();
     shoot(form2, QStringLiteral("form2_filled"));
 
-    setTexts(form3, {{"Edit1", "1500"},
-                     {"Edit2", "1400"},
-                     {"Edit3", "100"},
-                     {"Edit9", "210000"},
-                     {"Edit4", "1800"},
-                     {"Edit5", "150"},
-                     {"Edit10", "324000"},
-                     {"Edit6", "450"},
-                     {"Edit7", "900"},
-                     {"Edit8", "200"}});
     showForm(form3);
     settle();
     shoot(form3, QStringLiteral("form3_filled"));
