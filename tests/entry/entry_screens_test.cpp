@@ -154,6 +154,27 @@ TEST_P(EachEntryScreen, InstructionTakesExactly284TicksAndRestartsAfterwards)
     EXPECT_EQ(label->text(), QStringLiteral("P"));
 }
 
+// Every caption is readable in full: no label runs under an edit box or a
+// combo box, and nothing sticks out of the window.
+TEST_P(EachEntryScreen, CaptionsStayClearOfTheFields)
+{
+    QWidget* w = form(window());
+    ASSERT_NE(w, nullptr);
+    QList<QWidget*> fields;
+    for (QWidget* child : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (qobject_cast<QLineEdit*>(child) || qobject_cast<QComboBox*>(child))
+            fields << child;
+    }
+    ASSERT_FALSE(fields.isEmpty());
+    for (QLabel* label : w->findChildren<QLabel*>(QRegularExpression(QStringLiteral("^Label\\d+$")))) {
+        EXPECT_TRUE(w->rect().contains(label->geometry())) << label->objectName().toStdString();
+        for (QWidget* field : fields) {
+            EXPECT_FALSE(label->geometry().intersects(field->geometry()))
+                << label->objectName().toStdString() << " runs under " << field->objectName().toStdString();
+        }
+    }
+}
+
 TEST_P(EachEntryScreen, InstructionIsNavyOnSilverAndGrowsWithTheText)
 {
     TTypingLabel* label = instruction(window());
