@@ -61,7 +61,10 @@ QColor TTypingLabel::FontColor() const
 
 void TTypingLabel::Execute()
 {
-    timer_->start();
+    // Restarting a running timer would postpone the next character: a label
+    // already typing goes on at its own pace.
+    if (!timer_->isActive())
+        timer_->start();
 }
 
 void TTypingLabel::TimerTimer()

@@ -2,6 +2,7 @@
 #include "shell/typing_label.h"
 
 #include <QFontMetrics>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -122,6 +123,22 @@ TEST_F(TypingLabelTest, ExecuteWhileTypingChangesNeitherPositionNorSpeed)
     EXPECT_EQ(label->timer()->interval(), 50);
     label->TimerTimer();
     EXPECT_EQ(label->text(), QStringLiteral("Sana"));
+}
+
+TEST_F(TypingLabelTest, ExecuteWhileTypingDoesNotPutOffTheNextCharacter)
+{
+    // A long interval, so the real timer never fires here; a few milliseconds of
+    // event processing make the running timer's remaining time measurably short.
+    label->SetAInterval(10000);
+    label->SetAText(QStringLiteral("Sanatorium"));
+    label->Execute();
+    QTest::qWait(5);
+    const int before = label->timer()->remainingTime();
+    ASSERT_GT(before, 0);
+    ASSERT_LT(before, 10000);
+    label->Execute();
+    EXPECT_LE(label->timer()->remainingTime(), before) << "a second Execute restarted the wait for the next character";
+    EXPECT_TRUE(label->text().isEmpty());
 }
 
 TEST_F(TypingLabelTest, ExecuteOnAFinishedLabelStartsAgainFromTheFirstCharacter)

@@ -342,6 +342,56 @@ TEST_F(WindowsTest, ExceptionsFromHandlersReachTheErrorBoxAndTheProgramGoesOn)
     EXPECT_EQ(counts(), QList<int>({2, 1, 1}));
 }
 
+TEST_F(WindowsTest, EveryKindOfExceptionFromAButtonOrAnActivationIsShownTheSameWay)
+{
+    struct Case {
+        const char* name;
+        std::function<void()> raise;
+        QString shown;
+    };
+    const Case cases[] = {
+        {"program error", [] { throw Error(QStringLiteral("Nie ma pliku")); }, QStringLiteral("Nie ma pliku.")},
+        {"library error", [] { throw std::runtime_error("Uwaga!"); }, QStringLiteral("Uwaga!")},
+        {"anything else", [] { throw 7; }, QString()},
+    };
+    show("Form1");
+    CountingForm* f2 = form("Form2");
+    int expected = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // From the activation: Form2 comes from Form1.
+        f2->onActivate = c.raise;
+        show("Form2");
+        f2->onActivate = nullptr;
+        ASSERT_EQ(dialogs.fake.calls.size(), ++expected);
+        EXPECT_EQ(dialogs.fake.calls.last().text, c.shown);
+
+        // From a button clicked with the mouse, twice: the second click fails the same way.
+        f2->onClick = c.raise;
+        const int clicks = f2->clicks;
+        QObject::connect(f2->button, &QPushButton::clicked, f2, &CountingForm::Button1Click,
+                         Qt::UniqueConnection);
+        QTest::mouseClick(f2->button, Qt::LeftButton);
+        QTest::mouseClick(f2->button, Qt::LeftButton);
+        settle();
+        f2->onClick = nullptr;
+        EXPECT_EQ(f2->clicks, clicks + 2);
+        expected += 2;
+        ASSERT_EQ(dialogs.fake.calls.size(), expected);
+        EXPECT_EQ(dialogs.fake.calls.last().text, c.shown);
+
+        for (const RecordingDialogs::Call& call : dialogs.fake.calls) {
+            EXPECT_EQ(call.kind, QStringLiteral("message"));
+            EXPECT_EQ(call.caption, QStringLiteral("Termalo 1.0"));
+            EXPECT_EQ(call.icon, Dialogs::Icon::Stop);
+        }
+        show("Form1");  // leave, so that the next case activates Form2 again
+    }
+    QTest::mouseClick(f2->button, Qt::LeftButton);
+    EXPECT_EQ(dialogs.fake.calls.size(), expected) << "a click that succeeds shows nothing";
+    EXPECT_EQ(f2->activations, 3);
+}
+
 TEST(WindowRegistryTest, RejectsWindowsWithoutNameOrWithAnotherWindowsName)
 {
     EXPECT_THROW(startUpWith({[] { return new PlainForm(QString()); }}), std::logic_error);
