@@ -24,8 +24,10 @@ void startUpWith(const std::vector<WindowFactory>& factories)
     installActivationTracking();
     for (const WindowFactory& make : factories) {
         QWidget* window = make();
-        // Windows start hidden; they are shown by showForm() only.
-        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        // Windows start hidden; they are shown by showForm() only. A factory that
+        // made no window is refused by the registry.
+        if (window)
+            window->setAttribute(Qt::WA_DeleteOnClose, false);
         try {
             WindowRegistry::add(window);
         } catch (...) {

@@ -130,6 +130,7 @@ TEST_F(TypingLabelTest, ExecuteWhileTypingDoesNotPutOffTheNextCharacter)
     // A long interval, so the real timer never fires here; a few milliseconds of
     // event processing make the running timer's remaining time measurably short.
     label->SetAInterval(10000);
+    label->timer()->setTimerType(Qt::PreciseTimer);  // a coarse timer may shift its deadline by up to 5 %
     label->SetAText(QStringLiteral("Sanatorium"));
     label->Execute();
     QTest::qWait(5);

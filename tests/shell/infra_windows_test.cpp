@@ -402,6 +402,10 @@ TEST(WindowRegistryTest, RejectsWindowsWithoutNameOrWithAnotherWindowsName)
     EXPECT_EQ(WindowRegistry::windows().size(), 1) << "the first one stays";
     shutDown();
     EXPECT_TRUE(WindowRegistry::windows().isEmpty());
+
+    // A factory that makes no window is an error, not a crash.
+    EXPECT_THROW(startUpWith({[]() -> QWidget* { return nullptr; }}), std::logic_error);
+    EXPECT_TRUE(WindowRegistry::windows().isEmpty());
 }
 
 TEST(WindowRegistryTest, ShutDownDestroysInReverseOrderAndStartUpWorksAgain)
