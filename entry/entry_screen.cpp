@@ -1,7 +1,5 @@
 #include "entry/entry_screen.h"
 
-#include "shell/application.h"
-#include "shell/painting.h"
 #include "shell/registry.h"
 #include "shell/typing_label.h"
 
@@ -10,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
-#include <QPushButton>
 
 #include <limits>
 
@@ -32,7 +29,7 @@ const QColor kInstructionText(0, 0, 128);
 }  // namespace
 
 EntryScreen::EntryScreen(const QString& nextForm, QWidget* parent)
-    : QWidget(parent), nextForm_(nextForm)
+    : Form(parent), nextForm_(nextForm)
 {
 }
 
@@ -42,30 +39,12 @@ void EntryScreen::finishSetUp(const QString& instruction)
     windowFont.setPixelSize(kWindowFontPixels);
     windowFont.setLetterSpacing(QFont::AbsoluteSpacing, kLetterSpacing);
     setFont(windowFont);
-
-    // Button-face background, also behind the group titles that sit on the frames.
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, pal.color(QPalette::Button));
-    setPalette(pal);
-    setAutoFillBackground(true);
-
-    for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-        if (!label->objectName().startsWith(QLatin1String("Image")))
-            label->resize(label->sizeHint().width(), kLabelHeight);
-    }
-    if (auto* logo = findChild<QLabel*>(QStringLiteral("Image1")))
-        logo->setPixmap(logoPixmap(LogoColouring::Black));
-    if (auto* logo = findChild<QLabel*>(QStringLiteral("Image2")))
-        logo->setPixmap(logoPixmap(LogoColouring::Yellow));
+    setUpForm({.background = Background::ButtonFace, .fitLabels = true, .labelHeight = kLabelHeight,
+               .logos = true});
 
     // The fields take text of any length.
     for (QLineEdit* edit : findChildren<QLineEdit*>())
         edit->setMaxLength(std::numeric_limits<int>::max());
-
-    if (auto* next = findChild<QPushButton*>(QStringLiteral("Button1")))
-        connectHandler(next, &QPushButton::clicked, this, &EntryScreen::Button1Click);
-    if (auto* back = findChild<QPushButton*>(QStringLiteral("Button2")))
-        connectHandler(back, &QPushButton::clicked, this, &EntryScreen::Button2Click);
 
     typingLabel_ = new TTypingLabel(this);
     typingLabel_->setObjectName(QStringLiteral("TypingLabel"));

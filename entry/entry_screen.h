@@ -1,7 +1,8 @@
 #pragma once
 
+#include "shell/form.h"
+
 #include <QString>
-#include <QWidget>
 
 class QComboBox;
 class QLabel;
@@ -13,7 +14,7 @@ namespace termalo {
 // the instruction that types itself out on every activation, "&Dalej..." that
 // opens the next screen and "&Wstecz" that hides this one. Nothing typed here
 // is checked; the indicator screen converts the texts when it computes.
-class EntryScreen : public QWidget {
+class EntryScreen : public Form {
     Q_OBJECT
 public:
     // The instruction label, once finishSetUp() has created it.
@@ -31,8 +32,8 @@ public slots:
 protected:
     EntryScreen(const QString& nextForm, QWidget* parent);
 
-    // Runs after setupUi(): window font and background, labels sized to their
-    // texts, the logo pictures, the button handlers, and the instruction label.
+    // Runs after setupUi(): the window's look, fields without a length limit,
+    // and the instruction label.
     void finishSetUp(const QString& instruction);
 
     // An editable period box: shows `prompt` as its text, keeps whatever the

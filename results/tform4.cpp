@@ -1,10 +1,9 @@
 #include "results/tform4.h"
 
 #include "results/chart_button_icon.h"
-#include "results/form_support.h"
 #include "results/window_printing.h"
 #include "shell/application.h"
-#include "shell/clock.h"
+#include "shell/controls.h"
 #include "shell/dialogs.h"
 #include "shell/painting.h"
 #include "shell/registry.h"
@@ -12,7 +11,6 @@
 
 #include <QLabel>
 #include <QLocale>
-#include <QTimer>
 
 using termalo::core::Target;
 
@@ -22,15 +20,10 @@ constexpr const char* kFormatErrorMessage = "Błąd !. Nieodpowiedni format dany
 
 }  // namespace
 
-TForm4::TForm4(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm4>())
+TForm4::TForm4(QWidget* parent) : Form(parent), ui(std::make_unique<Ui::TForm4>())
 {
     ui->setupUi(this);
-    termalo::applyDesignFonts(this);
-    termalo::useButtonFaceBackground(this);
-    termalo::fitLabelsToText(this);
-
-    ui->Image1->setPixmap(termalo::logoPixmap(termalo::LogoColouring::Black));
-    ui->Image2->setPixmap(termalo::logoPixmap(termalo::LogoColouring::Yellow));
+    setUpForm({.logos = true});
 
     const QPixmap chartPicture = termalo::chartButtonPixmap();
     for (QPushButton* button : {ui->BitBtn2, ui->BitBtn3, ui->BitBtn4, ui->BitBtn5, ui->BitBtn6,
@@ -42,24 +35,7 @@ TForm4::TForm4(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     // keeping it hidden meanwhile also keeps Tab and Alt+W off a covered button.
     ui->Button5->hide();
 
-    termalo::connectHandler(ui->Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
-    termalo::connectHandler(ui->Button2, &QPushButton::clicked, this, &TForm4::Button2Click);
-    termalo::connectHandler(ui->Button3, &QPushButton::clicked, this, &TForm4::Button3Click);
-    termalo::connectHandler(ui->Button4, &QPushButton::clicked, this, &TForm4::Button4Click);
-    termalo::connectHandler(ui->Button5, &QPushButton::clicked, this, &TForm4::Button5Click);
-    termalo::connectHandler(ui->BitBtn2, &QPushButton::clicked, this, &TForm4::BitBtn2Click);
-    termalo::connectHandler(ui->BitBtn3, &QPushButton::clicked, this, &TForm4::BitBtn3Click);
-    termalo::connectHandler(ui->BitBtn4, &QPushButton::clicked, this, &TForm4::BitBtn4Click);
-    termalo::connectHandler(ui->BitBtn5, &QPushButton::clicked, this, &TForm4::BitBtn5Click);
-    termalo::connectHandler(ui->BitBtn6, &QPushButton::clicked, this, &TForm4::BitBtn6Click);
-    termalo::connectHandler(ui->BitBtn7, &QPushButton::clicked, this, &TForm4::BitBtn7Click);
-    termalo::connectHandler(ui->BitBtn8, &QPushButton::clicked, this, &TForm4::BitBtn8Click);
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &TForm4::Timer1Timer);
-    Timer1->start();
+    addTimer(QStringLiteral("Timer1"), 1000);
 }
 
 TForm4::~TForm4() = default;
@@ -93,13 +69,9 @@ void TForm4::FormActivate()
 
 void TForm4::applyOutput(const termalo::core::Output& output)
 {
-    const QString windowName = QString::fromStdString(output.target.window);
-    const bool own = windowName == objectName();
-    // The chart windows may not exist (yet); their values are then dropped.
-    QWidget* window = own ? this : termalo::WindowRegistry::find(windowName);
-    if (!window)
-        return;
-    auto* label = window->findChild<QLabel*>(QString::fromStdString(output.target.control));
+    const bool own = QString::fromStdString(output.target.window) == objectName();
+    auto* label = own ? termalo::findControl<QLabel>(this, QString::fromStdString(output.target.control))
+                      : termalo::findControl<QLabel>(output.target);
     if (!label)
         return;
     label->setText(QString::fromStdString(output.text));
@@ -153,7 +125,5 @@ void TForm4::BitBtn8Click() { openChart("Form11", ui->BitBtn8); }
 
 void TForm4::Timer1Timer()
 {
-    const QDateTime now = termalo::clock().now();
-    ui->Panel1->setText(termalo::timePanelText(now));
-    ui->Panel4->setText(termalo::datePanelText(now));
+    showClock(ui->Panel1, ui->Panel4);
 }

@@ -2,18 +2,17 @@
 
 #include "core/indicator_engine.h"
 
-#include <QWidget>
+#include "shell/form.h"
 
 #include <memory>
 
-class QTimer;
 namespace Ui {
 class TForm4;
 }
 
 // The indicator screen: every indicator of the month, recomputed each time the
 // window becomes active.
-class TForm4 : public QWidget {
+class TForm4 : public termalo::Form {
     Q_OBJECT
 public:
     explicit TForm4(QWidget* parent = nullptr);
@@ -45,5 +44,4 @@ private:
     void openChart(const char* window, QWidget* button);
 
     std::unique_ptr<Ui::TForm4> ui;
-    QTimer* Timer1 = nullptr;
 };

@@ -1,7 +1,7 @@
 #include "results/tform5.h"
 
 #include "core/report.h"
-#include "results/form_support.h"
+#include "shell/controls.h"
 #include "results/window_printing.h"
 #include "shell/application.h"
 #include "shell/painting.h"
@@ -13,15 +13,10 @@
 
 #include <algorithm>
 
-TForm5::TForm5(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm5>())
+TForm5::TForm5(QWidget* parent) : Form(parent), ui(std::make_unique<Ui::TForm5>())
 {
     ui->setupUi(this);
-    termalo::applyDesignFonts(this);
-    termalo::useButtonFaceBackground(this);
-    termalo::fitLabelsToText(this);
-
-    ui->Image1->setPixmap(termalo::logoPixmap(termalo::LogoColouring::Black));
-    ui->Image2->setPixmap(termalo::logoPixmap(termalo::LogoColouring::Yellow));
+    setUpForm({.logos = true});
 
     fitFragmentsToTheirRoom();
 
@@ -33,9 +28,6 @@ TForm5::TForm5(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
             label->raise();
         }
     }
-
-    termalo::connectHandler(ui->Button1, &QPushButton::clicked, this, &TForm5::Button1Click);
-    termalo::connectHandler(ui->Button2, &QPushButton::clicked, this, &TForm5::Button2Click);
 }
 
 TForm5::~TForm5() = default;
@@ -64,14 +56,7 @@ void TForm5::fitFragmentsToTheirRoom()
             if (other != label && other->y() == label->y() && other->x() > label->x())
                 room = std::min(room, other->x() - label->x() - 2);
         }
-        const int width = label->fontMetrics().horizontalAdvance(label->text());
-        if (width <= room || room <= 0)
-            continue;
-        QFont font = label->font();
-        // Stretch is a percentage of the normal width; keep a little slack for rounding.
-        font.setStretch(std::max(60, room * 100 / width - 1));
-        label->setFont(font);
-        label->adjustSize();
+        termalo::condenseToFit(label, room);
     }
 }
 

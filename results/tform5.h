@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "shell/form.h"
 
 #include <memory>
 
@@ -10,7 +10,7 @@ class TForm5;
 
 // The report screen: the month's assessment in words, recomposed from what the
 // indicator screen shows each time the window becomes active.
-class TForm5 : public QWidget {
+class TForm5 : public termalo::Form {
     Q_OBJECT
 public:
     explicit TForm5(QWidget* parent = nullptr);

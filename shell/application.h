@@ -41,6 +41,18 @@ public:
 // empty message.
 void showCurrentException();
 
+// Runs `action`; an exception escaping it is shown in the error box right
+// there. Every entry from Qt into the program's handlers goes through this.
+template <class Action>
+void runGuarded(Action&& action)
+{
+    try {
+        action();
+    } catch (...) {
+        showCurrentException();
+    }
+}
+
 // Connects `signal` of `sender` to the handler `slot` of `receiver` so that an
 // exception escaping the handler is shown in the error box right there:
 //     termalo::connectHandler(ui->Button1, &QPushButton::clicked, this, &TForm4::Button1Click);
@@ -49,13 +61,8 @@ void showCurrentException();
 template <class Sender, class Signal, class Receiver, class Slot>
 QMetaObject::Connection connectHandler(Sender* sender, Signal signal, Receiver* receiver, Slot slot)
 {
-    return QObject::connect(sender, signal, receiver, [receiver, slot] {
-        try {
-            (receiver->*slot)();
-        } catch (...) {
-            showCurrentException();
-        }
-    });
+    return QObject::connect(sender, signal, receiver,
+                            [receiver, slot] { runGuarded([&] { (receiver->*slot)(); }); });
 }
 
 }  // namespace termalo

@@ -1,6 +1,7 @@
 #include "shell/registry.h"
 
 #include "shell/application.h"
+#include "shell/form.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -115,6 +116,9 @@ void WindowRegistry::add(QWidget* window)
         throw std::logic_error("WindowRegistry::add: a window without a name");
     if (find(name))
         throw std::logic_error("WindowRegistry::add: a second window named " + name.toStdString());
+    // The window is complete now: its most derived class's handlers are known.
+    if (auto* form = qobject_cast<Form*>(window))
+        form->wireHandlers();
     registered().append(window);
     if (tracker)
         window->installEventFilter(tracker);
@@ -160,11 +164,15 @@ void showForm(QWidget* window)
     if (!window)
         return;
     const bool wasHidden = !window->isVisible();
-    // Every window of the program opens in the middle of the screen the first
-    // time; afterwards it stays where the user left it.
+    // A window opens where its layout puts it, or else in the middle of the
+    // screen, the first time; afterwards it stays where the user left it.
     if (!window->property(kShownOnce).toBool()) {
         window->setProperty(kShownOnce, true);
-        centreOnScreen(window);
+        const QVariant position = window->property("termaloFirstPosition");
+        if (position.isValid())
+            window->move(position.toPoint());
+        else
+            centreOnScreen(window);
     }
     window->show();
     bringToFront(window);

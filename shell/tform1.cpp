@@ -70,7 +70,7 @@ TTypingLabel* makeDescription(QWidget* window, QPoint position, const QColor& ba
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm1>())
+TForm1::TForm1(QWidget* parent) : Form(parent), ui(std::make_unique<Ui::TForm1>())
 {
     ui->setupUi(this);
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
@@ -78,6 +78,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     setMinimumSize(kMinClientWidth, kClientHeight);
     setMaximumSize(kClientWidth, kClientHeight);
     resize(kClientWidth, kClientHeight);
+    setUpForm({.background = Background::Painted, .fitLabels = false});
     styleControls();
 
     typingLabel1_ = makeDescription(this, QPoint(45, 115), QColor(0, 0, 180), kFirstDescription,
@@ -85,18 +86,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm
     typingLabel2_ = makeDescription(this, QPoint(45, 180), QColor(0, 0, 150), kSecondDescription,
                                     QStringLiteral("TypingLabel2"));
 
-    auto* timer1 = new QTimer(this);
-    timer1->setObjectName(QStringLiteral("Timer1"));
-    timer1->setInterval(1000);
-    termalo::connectHandler(timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
-    timer1->start();
-
-    termalo::connectHandler(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
-    termalo::connectHandler(ui->Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
-    termalo::connectHandler(ui->Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
-    termalo::connectHandler(ui->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
-    termalo::connectHandler(ui->Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
-    termalo::connectHandler(ui->Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
+    addTimer(QStringLiteral("Timer1"), 1000);
 }
 
 TForm1::~TForm1() = default;
@@ -123,11 +113,6 @@ termalo::DecorativeChart* TForm1::chart() const
     return ui->Chart1;
 }
 
-void TForm1::paintEvent(QPaintEvent*)
-{
-    FormPaint();
-}
-
 void TForm1::FormPaint()
 {
     QPainter painter(this);
@@ -136,9 +121,7 @@ void TForm1::FormPaint()
 
 void TForm1::Timer1Timer()
 {
-    const QDateTime now = termalo::clock().now();
-    ui->Panel1->setText(termalo::timePanelText(now));
-    ui->Panel4->setText(termalo::datePanelText(now));
+    showClock(ui->Panel1, ui->Panel4);
 }
 
 void TForm1::Button1Click()
@@ -183,10 +166,12 @@ bool TForm1::FormClose()
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    if (!FormClose()) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    termalo::endProgram();
+    // Unless the question is answered Yes (or fails), the program goes on.
+    event->ignore();
+    termalo::runGuarded([&] {
+        if (FormClose()) {
+            event->accept();
+            termalo::endProgram();
+        }
+    });
 }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QWidget>
+#include "shell/form.h"
 
 #include <memory>
 
 class QCloseEvent;
-class QPaintEvent;
 class QShowEvent;
 class TTypingLabel;
 
@@ -19,7 +18,7 @@ class DecorativeChart;
 
 // The main window: the description, the clock, the way into the program and
 // its end.
-class TForm1 : public QWidget {
+class TForm1 : public termalo::Form {
     Q_OBJECT
 public:
     // Client area of the window: what a 650 x 460 framed window leaves inside
@@ -46,7 +45,6 @@ public slots:
     void Button5Click();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

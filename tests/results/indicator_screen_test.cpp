@@ -2,7 +2,7 @@
 // "&Dalej..." pressed, the labels read back.
 #include "tests/results/results_fixture.h"
 
-#include "results/form_support.h"
+#include "shell/controls.h"
 #include "shell/clock.h"
 
 #include <QFontMetrics>

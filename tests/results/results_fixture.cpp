@@ -1,6 +1,6 @@
 #include "tests/results/results_fixture.h"
 
-#include "results/form_support.h"
+#include "shell/controls.h"
 #include "tests/support/worked_example.h"
 
 #include <QComboBox>

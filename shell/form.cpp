@@ -1,0 +1,166 @@
+#include "shell/form.h"
+
+#include "shell/application.h"
+#include "shell/clock.h"
+#include "shell/controls.h"
+#include "shell/painting.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMetaMethod>
+#include <QPainter>
+#include <QPalette>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+
+namespace termalo {
+
+namespace {
+
+void convertFont(QWidget* widget)
+{
+    if (!widget->testAttribute(Qt::WA_SetFont))
+        return;
+    QFont font = widget->font();
+    if (font.pointSizeF() <= 0)
+        return;  // already in pixels (inherited from a converted parent)
+    font.setPixelSize(static_cast<int>(std::lround(font.pointSizeF() * 96.0 / 72.0)));
+    widget->setFont(font);
+}
+
+// Connects `signal` of `control` to `method` of `form` through the error guard.
+template <class Control, class Signal>
+void connectGuarded(Control* control, Signal signal, Form* form, const QMetaMethod& method)
+{
+    QObject::connect(control, signal, form, [form, method] {
+        runGuarded([&] { method.invoke(form, Qt::DirectConnection); });
+    });
+}
+
+}  // namespace
+
+Form::Form(QWidget* parent) : QWidget(parent) {}
+
+Form::~Form() = default;
+
+void Form::wireHandlers()
+{
+    if (wired_)
+        return;
+    wired_ = true;
+    static const QRegularExpression handlerName(QStringLiteral("^(\\w+?)(Click|Timer)$"));
+    QSet<QByteArray> seen;  // a slot overridden in a derived class is listed once per class
+    const QMetaObject* meta = metaObject();
+    for (int i = Form::staticMetaObject.methodOffset(); i < meta->methodCount(); ++i) {
+        const QMetaMethod method = meta->method(i);
+        if (method.methodType() != QMetaMethod::Slot || method.access() != QMetaMethod::Public
+            || method.parameterCount() != 0 || seen.contains(method.name()))
+            continue;
+        const QRegularExpressionMatch match = handlerName.match(QString::fromLatin1(method.name()));
+        if (!match.hasMatch())
+            continue;
+        seen.insert(method.name());
+        const QString control = match.captured(1);
+        if (match.captured(2) == QLatin1String("Click")) {
+            if (auto* button = findControl<QAbstractButton>(this, control))
+                connectGuarded(button, &QAbstractButton::clicked, this, method);
+        } else if (auto* timer = findChild<QTimer*>(control)) {
+            connectGuarded(timer, &QTimer::timeout, this, method);
+        } else {
+            reportMissingControl(objectName(), control + QStringLiteral(" (QTimer)"));
+        }
+    }
+}
+
+void Form::setFirstPosition(QPoint topLeft)
+{
+    setProperty("termaloFirstPosition", topLeft);
+}
+
+void Form::setUpForm(const Look& look)
+{
+    applyDesignFonts(this);
+    if (look.background == Background::ButtonFace) {
+        useButtonFaceBackground(this);
+        // Also behind the group titles that sit on the frames.
+        setAutoFillBackground(true);
+    }
+    if (look.fitLabels)
+        fitLabelsToText(this, look.labelHeight);
+    if (look.logos) {
+        if (auto* logo = findControl<QLabel>(this, QStringLiteral("Image1")))
+            logo->setPixmap(logoPixmap(LogoColouring::Black));
+        if (auto* logo = findControl<QLabel>(this, QStringLiteral("Image2")))
+            logo->setPixmap(logoPixmap(LogoColouring::Yellow));
+    }
+}
+
+QTimer* Form::addTimer(const QString& name, int intervalMs)
+{
+    auto* timer = new QTimer(this);
+    timer->setObjectName(name);
+    timer->setInterval(intervalMs);
+    timer->start();
+    return timer;
+}
+
+void Form::showClock(QLabel* timePanel, QLabel* datePanel)
+{
+    const QDateTime now = clock().now();
+    timePanel->setText(timePanelText(now));
+    datePanel->setText(datePanelText(now));
+}
+
+void Form::paintEvent(QPaintEvent* event)
+{
+    if (metaObject()->indexOfSlot("FormPaint()") < 0) {
+        QWidget::paintEvent(event);
+        return;
+    }
+    runGuarded([this] { QMetaObject::invokeMethod(this, "FormPaint", Qt::DirectConnection); });
+}
+
+void applyDesignFonts(QWidget* root)
+{
+    // Parents first, so children that only inherit see the pixel size already.
+    convertFont(root);
+    for (QWidget* child : root->findChildren<QWidget*>())
+        convertFont(child);
+}
+
+void useButtonFaceBackground(QWidget* window)
+{
+    QPalette palette = window->palette();
+    palette.setBrush(QPalette::Window, palette.brush(QPalette::Button));
+    window->setPalette(palette);
+}
+
+void fitLabelsToText(QWidget* root, int height)
+{
+    for (QLabel* label : root->findChildren<QLabel*>()) {
+        if (label->textFormat() != Qt::PlainText || label->frameShape() != QFrame::NoFrame)
+            continue;
+        if (height > 0)
+            label->resize(label->sizeHint().width(), height);
+        else
+            label->adjustSize();
+    }
+}
+
+void condenseToFit(QLabel* label, int room)
+{
+    const int width = label->fontMetrics().horizontalAdvance(label->text());
+    if (width <= room || room <= 0)
+        return;
+    QFont font = label->font();
+    // Stretch is a percentage of the normal width; keep a little slack for rounding.
+    font.setStretch(std::max(60, room * 100 / width - 1));
+    label->setFont(font);
+    label->adjustSize();
+}
+
+}  // namespace termalo
