@@ -50,7 +50,7 @@ constexpr ChartPoint kForm14[] = {
     {2, "Przychody komercyjne", "Label1"},
 };
 
-constexpr ChartSeriesSpec kSeries[] = {
+constexpr ChartSeriesLayout kSeries[] = {
     {"Form7", kForm7, false},   {"Form8", kForm8, false},   {"Form9", kForm9, false},
     {"Form10", kForm10, false}, {"Form11", kForm11, false}, {"Form12", kForm12, true},
     {"Form13", kForm13, true},  {"Form14", kForm14, true},
@@ -77,10 +77,10 @@ constexpr std::array<std::uint32_t, 16> kPalette{
 
 }  // namespace
 
-std::span<const ChartSeriesSpec> chartSeries() { return kSeries; }
+std::span<const ChartSeriesLayout> chartSeries() { return kSeries; }
 
-const ChartSeriesSpec* chartSeriesFor(std::string_view window) {
-    for (const ChartSeriesSpec& series : kSeries) {
+const ChartSeriesLayout* chartSeriesFor(std::string_view window) {
+    for (const ChartSeriesLayout& series : kSeries) {
         if (window == series.window) return &series;
     }
     return nullptr;

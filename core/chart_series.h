@@ -14,15 +14,15 @@ struct ChartPoint {
     const char* field;  // hand-over label of the chart window: "Label1" .. "Label4"
 };
 
-struct ChartSeriesSpec {
+struct ChartSeriesLayout {
     const char* window;  // "Form7" .. "Form14"
     std::span<const ChartPoint> points;  // in the order they are added
     bool colourEachPoint;  // true: point i takes palette colour i % 16
 };
 
 // The eight chart windows' series, Form7 to Form14.
-std::span<const ChartSeriesSpec> chartSeries();
-const ChartSeriesSpec* chartSeriesFor(std::string_view window);
+std::span<const ChartSeriesLayout> chartSeries();
+const ChartSeriesLayout* chartSeriesFor(std::string_view window);
 
 // Default palette of series that colour each point (16 colours, 0xRRGGBB);
 // begins red, green, yellow, blue.

@@ -70,7 +70,7 @@ TEST(Report, SlotsReadTheIndicatorsTheSentencesTalkAbout) {
 
 TEST(ChartSeries, EveryChartWindowHasItsPoints) {
     ASSERT_EQ(chartSeries().size(), 8u);
-    for (const ChartSeriesSpec& series : chartSeries()) {
+    for (const ChartSeriesLayout& series : chartSeries()) {
         SCOPED_TRACE(series.window);
         EXPECT_EQ(chartSeriesFor(series.window), &series);
         ASSERT_FALSE(series.points.empty());
