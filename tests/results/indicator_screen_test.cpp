@@ -3,7 +3,7 @@
 #include "tests/results/results_fixture.h"
 
 #include "shell/controls.h"
-#include "shell/clock.h"
+#include "tests/support/fixed_clock.h"
 
 #include <QFontMetrics>
 #include <QLabel>
