@@ -53,9 +53,11 @@ void Form::wireHandlers()
         return;
     wired_ = true;
     static const QRegularExpression handlerName(QStringLiteral("^(\\w+?)(Click|Timer)$"));
-    QSet<QByteArray> seen;  // a slot overridden in a derived class is listed once per class
+    // A slot redeclared by a derived class is listed once per class: the most
+    // derived one, met first walking down, is the handler.
+    QSet<QByteArray> seen;
     const QMetaObject* meta = metaObject();
-    for (int i = Form::staticMetaObject.methodOffset(); i < meta->methodCount(); ++i) {
+    for (int i = meta->methodCount() - 1; i >= Form::staticMetaObject.methodOffset(); --i) {
         const QMetaMethod method = meta->method(i);
         if (method.methodType() != QMetaMethod::Slot || method.access() != QMetaMethod::Public
             || method.parameterCount() != 0 || seen.contains(method.name()))
