@@ -24,7 +24,6 @@ TForm4::TForm4(QWidget* parent) : Form(parent), ui(std::make_unique<Ui::TForm4>(
 {
     ui->setupUi(this);
     setUpForm({.logos = true});
-    keepLabelsInsideFrames();
 
     const QPixmap chartPicture = termalo::chartButtonPixmap();
     for (QPushButton* button : {ui->BitBtn2, ui->BitBtn3, ui->BitBtn4, ui->BitBtn5, ui->BitBtn6,
@@ -40,6 +39,11 @@ TForm4::TForm4(QWidget* parent) : Form(parent), ui(std::make_unique<Ui::TForm4>(
 }
 
 TForm4::~TForm4() = default;
+
+void TForm4::firstShow()
+{
+    keepLabelsInsideFrames();
+}
 
 termalo::core::InputTexts TForm4::currentInputs()
 {

@@ -86,20 +86,35 @@ void Form::setFirstPosition(QPoint topLeft)
 
 void Form::setUpForm(const Look& look)
 {
+    look_ = look;
     applyDesignFonts(this);
     if (look.background == Background::ButtonFace) {
         useButtonFaceBackground(this);
         // Also behind the group titles that sit on the frames.
         setAutoFillBackground(true);
     }
-    if (look.fitLabels)
-        fitLabelsToText(this, look.labelHeight);
-    if (look.logos) {
+}
+
+void Form::prepareForShow()
+{
+    if (prepared_)
+        return;
+    prepared_ = true;
+    if (look_.fitLabels)
+        fitLabelsToText(this, look_.labelHeight);
+    if (look_.logos) {
         if (auto* logo = findControl<QLabel>(this, QStringLiteral("Image1")))
             logo->setPixmap(logoPixmap(LogoColouring::Black));
         if (auto* logo = findControl<QLabel>(this, QStringLiteral("Image2")))
             logo->setPixmap(logoPixmap(LogoColouring::Yellow));
     }
+    firstShow();
+}
+
+void Form::showEvent(QShowEvent* event)
+{
+    runGuarded([this] { prepareForShow(); });
+    QWidget::showEvent(event);
 }
 
 QTimer* Form::addTimer(const QString& name, int intervalMs)

@@ -57,7 +57,8 @@ protected:
     };
 
     // The shared set-up, after setupUi(): font sizes of the layout (points at
-    // 96 dpi) in pixels, the background, labels sized to their texts, logos.
+    // 96 dpi) in pixels and the background at once; labels sized to their texts
+    // and the logos when the window is first shown (see firstShow()).
     void setUpForm(const Look& look);
     void setUpForm() { setUpForm(Look{}); }
 
@@ -75,11 +76,23 @@ protected:
     void keepLabelsInsideFrames();
     void keepInsideFrame(QLabel* label);
 
+    // What only a shown window needs, done once before it first appears, so
+    // that start-up creates every window cheaply: the shared part of the look,
+    // then firstShow(). Runs by itself at the first show; call it to get a
+    // hidden window's final layout.
+    void prepareForShow();
+    // A window's own last touches before it first appears (after the labels
+    // took the size of their texts).
+    virtual void firstShow() {}
+
     // Runs the slot FormPaint() when the class has one, guarded by the error box.
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     bool wired_ = false;
+    bool prepared_ = false;
+    Look look_;
 };
 
 // Shared set-up pieces, for windows and widgets that are not Forms.

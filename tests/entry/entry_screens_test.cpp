@@ -160,6 +160,7 @@ TEST_P(EachEntryScreen, CaptionsStayClearOfTheFields)
 {
     QWidget* w = form(window());
     ASSERT_NE(w, nullptr);
+    activate(window());
     QList<QWidget*> fields;
     for (QWidget* child : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (qobject_cast<QLineEdit*>(child) || qobject_cast<QComboBox*>(child))
