@@ -1,5 +1,7 @@
 #include "shell/decorative_chart.h"
 
+#include "shell/application.h"
+
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QBrush>
@@ -32,7 +34,7 @@ ChartFeeder::ChartFeeder(QObject* parent)
 {
     timer_->setObjectName(QStringLiteral("FeederTimer"));
     timer_->setInterval(kIntervalMs);
-    connect(timer_, &QTimer::timeout, this, &ChartFeeder::tick);
+    connect(timer_, &QTimer::timeout, this, [this] { runGuarded([this] { tick(); }); });
 }
 
 long double ChartFeeder::waveValue(long double x)
@@ -61,20 +63,16 @@ bool ChartFeeder::isRunning() const
     return timer_->isActive();
 }
 
-std::size_t ChartFeeder::dataBytes() const
-{
-    return (barValues_.capacity() + lineValues_.capacity()) * sizeof(double);
-}
-
 void ChartFeeder::tick()
 {
-    const std::size_t index = lineValues_.size();
+    const std::size_t index = count_;
     const long double v = waveValue(static_cast<long double>(index));
     const int a = random_(4);  // drawn first
     const int b = random_(2);
     const int r = a / (b + 1);
-    barValues_.push_back(static_cast<double>(v + r));
-    lineValues_.push_back(static_cast<double>(v));
+    barValues_[index % kKeptPoints] = static_cast<double>(v + r);
+    lineValues_[index % kKeptPoints] = static_cast<double>(v);
+    ++count_;
     emit pointAppended(index);
 }
 
@@ -234,8 +232,13 @@ void DecorativeChart::build()
         marks_ << mark;
     }
 
+    // The view came with a chart of its own, which it does not delete when
+    // another takes its place.
+    QChart* defaultChart = chart();
     setChart(chart_);
-    connect(chart_, &QChart::plotAreaChanged, this, &DecorativeChart::placeDecorations);
+    delete defaultChart;
+    connect(chart_, &QChart::plotAreaChanged, this,
+            [this] { runGuarded([this] { placeDecorations(); }); });
 }
 
 QStackedBarSeries* DecorativeChart::barSeries()
@@ -252,7 +255,7 @@ QLineSeries* DecorativeChart::lineSeries()
 
 void DecorativeChart::showEvent(QShowEvent* event)
 {
-    build();
+    runGuarded([this] { build(); });
     QChartView::showEvent(event);
 }
 
@@ -280,14 +283,14 @@ void DecorativeChart::scheduleRefresh()
     if (refreshPending_)
         return;
     refreshPending_ = true;
-    QMetaObject::invokeMethod(this, &DecorativeChart::refresh, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this] { runGuarded([this] { refresh(); }); }, Qt::QueuedConnection);
 }
 
 double DecorativeChart::shownBarValue(int slot) const
 {
     if (slot < 0 || slot >= shown_)
         return 0.0;
-    return feeder_->barValues()[pageStart_ + std::size_t(slot)];
+    return feeder_->barValue(pageStart_ + std::size_t(slot));
 }
 
 QString DecorativeChart::markText(int slot) const
@@ -320,13 +323,14 @@ void DecorativeChart::refresh()
         shown_ = 0;
         shownMax_ = 0.0;
     }
-    const auto& barValues = feeder_->barValues();
-    const auto& lineValues = feeder_->lineValues();
+    static_assert(ChartFeeder::kKeptPoints >= std::size_t(kPointsPerPage), "the feeder keeps a whole page");
     while (pageStart_ + std::size_t(shown_) <= index) {
         const std::size_t i = pageStart_ + std::size_t(shown_);
-        sets_[shown_]->replace(shown_, barValues[i]);
-        line_->append(shown_, lineValues[i]);
-        shownMax_ = std::max({shownMax_, barValues[i], lineValues[i]});
+        const double bar = feeder_->barValue(i);
+        const double line = feeder_->lineValue(i);
+        sets_[shown_]->replace(shown_, bar);
+        line_->append(shown_, line);
+        shownMax_ = std::max({shownMax_, bar, line});
         ++shown_;
     }
     updateValueAxis();

@@ -7,7 +7,6 @@
 
 #include <cstddef>
 #include <functional>
-#include <vector>
 
 class QBarCategoryAxis;
 class QBarSet;
@@ -23,12 +22,15 @@ class QValueAxis;
 namespace termalo {
 
 // Produces the main window's animated data: one bar value and one line value
-// per round, for as long as the program runs. The data grows and is never
-// cleared; it holds values only (x of point i is i), 16 bytes per round.
+// per round, for as long as the program runs. Point i has x = i. Only the
+// newest kKeptPoints points are kept, all that the chart can ever show (it
+// shows the newest page of at most as many), so memory stays flat however long
+// the program runs.
 class ChartFeeder : public QObject {
     Q_OBJECT
 public:
     static constexpr int kIntervalMs = 200;
+    static constexpr std::size_t kKeptPoints = 12;
 
     // Returns a pseudo-random integer from 0 to maxInclusive.
     using RandomSource = std::function<int(int maxInclusive)>;
@@ -45,11 +47,15 @@ public:
     bool isRunning() const;
     QTimer* timer() const { return timer_; }
 
-    std::size_t count() const { return lineValues_.size(); }
-    const std::vector<double>& barValues() const { return barValues_; }
-    const std::vector<double>& lineValues() const { return lineValues_; }
-    // Bytes the stored data holds (capacity of both vectors).
-    std::size_t dataBytes() const;
+    // Rounds done so far: the index of the next point.
+    std::size_t count() const { return count_; }
+    // Whether point i is still kept: one of the newest kKeptPoints.
+    bool isKept(std::size_t i) const { return i < count_ && count_ - i <= kKeptPoints; }
+    // The values of a kept point.
+    double barValue(std::size_t i) const { return barValues_[i % kKeptPoints]; }
+    double lineValue(std::size_t i) const { return lineValues_[i % kKeptPoints]; }
+    // Bytes the stored data holds.
+    static constexpr std::size_t dataBytes() { return sizeof barValues_ + sizeof lineValues_; }
 
 public slots:
     // One round: computes and appends the next point of both series.
@@ -61,8 +67,10 @@ signals:
 private:
     QTimer* timer_;
     RandomSource random_;
-    std::vector<double> barValues_;
-    std::vector<double> lineValues_;
+    std::size_t count_ = 0;
+    // Point i lives at i % kKeptPoints.
+    double barValues_[kKeptPoints] = {};
+    double lineValues_[kKeptPoints] = {};
 };
 
 // Chart1 of the main window: the newest page (at most 12 points) of the feeder's

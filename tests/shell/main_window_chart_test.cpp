@@ -74,8 +74,8 @@ TEST(ChartFeeder, BarIsTheWavePlusTheRandomQuotient)
     ASSERT_EQ(feeder.count(), std::size(cases));
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(feeder.lineValues()[i], double(ChartFeeder::waveValue(i)));
-        EXPECT_NEAR(feeder.barValues()[i] - feeder.lineValues()[i], cases[i].added, 1e-12);
+        EXPECT_EQ(feeder.lineValue(i), double(ChartFeeder::waveValue(i)));
+        EXPECT_NEAR(feeder.barValue(i) - feeder.lineValue(i), cases[i].added, 1e-12);
     }
     // a from 0 to 4 is drawn before b from 0 to 2, every round.
     ASSERT_EQ(random.asked.size(), 2 * std::size(cases));
@@ -88,11 +88,10 @@ TEST(ChartFeeder, BarIsTheWavePlusTheRandomQuotient)
 TEST(ChartFeeder, DefaultRandomStaysInRange)
 {
     ChartFeeder feeder;
-    for (int i = 0; i < 600; ++i)
-        feeder.tick();
     bool sawExtra[5] = {};
-    for (std::size_t i = 0; i < feeder.count(); ++i) {
-        const double extra = feeder.barValues()[i] - feeder.lineValues()[i];
+    for (std::size_t i = 0; i < 600; ++i) {
+        feeder.tick();
+        const double extra = feeder.barValue(i) - feeder.lineValue(i);
         const long rounded = std::lround(extra);
         ASSERT_NEAR(extra, double(rounded), 1e-9);
         ASSERT_GE(rounded, 0);
@@ -101,6 +100,22 @@ TEST(ChartFeeder, DefaultRandomStaysInRange)
     }
     for (bool seen : sawExtra)
         EXPECT_TRUE(seen);
+}
+
+TEST(ChartFeeder, KeepsOnlyTheNewestPageWhileTheWaveGoesOn)
+{
+    ChartFeeder feeder;
+    const std::size_t rounds = 100003;
+    for (std::size_t i = 0; i < rounds; ++i)
+        feeder.tick();
+    EXPECT_EQ(feeder.count(), rounds);
+    EXPECT_FALSE(feeder.isKept(rounds - ChartFeeder::kKeptPoints - 1));
+    EXPECT_FALSE(feeder.isKept(rounds));
+    for (std::size_t i = rounds - ChartFeeder::kKeptPoints; i < rounds; ++i) {
+        ASSERT_TRUE(feeder.isKept(i)) << i;
+        EXPECT_EQ(feeder.lineValue(i), double(ChartFeeder::waveValue(i))) << "x counts every round";
+    }
+    EXPECT_LE(ChartFeeder::dataBytes(), 1024u);
 }
 
 class DecorativeChartTest : public ::testing::Test {
@@ -149,7 +164,7 @@ TEST_F(DecorativeChartTest, ShowsTheNewestPageOfAtMostTwelvePoints)
             chart->tick();
             ++done;
         }
-        EXPECT_EQ(chart->feeder()->count(), c.rounds) << "the data keeps every round";
+        EXPECT_EQ(chart->feeder()->count(), c.rounds) << "every round counts";
         EXPECT_EQ(chart->pageStart(), c.pageStart);
         EXPECT_EQ(chart->shownCount(), c.shown);
         ASSERT_EQ(chart->lineSeries()->count(), c.shown);
@@ -157,13 +172,13 @@ TEST_F(DecorativeChartTest, ShowsTheNewestPageOfAtMostTwelvePoints)
 
         const std::vector<double> bars = drawnBars();
         for (int slot = 0; slot < DecorativeChart::kPointsPerPage; ++slot) {
-            const double expected = slot < c.shown ? chart->feeder()->barValues()[c.pageStart + slot] : 0.0;
+            const double expected = slot < c.shown ? chart->feeder()->barValue(c.pageStart + slot) : 0.0;
             EXPECT_EQ(bars[slot], expected) << "slot " << slot;
         }
         for (int slot = 0; slot < c.shown; ++slot) {
             const QPointF p = chart->lineSeries()->at(slot);
             EXPECT_EQ(p.x(), slot);
-            EXPECT_EQ(p.y(), chart->feeder()->lineValues()[c.pageStart + slot]);
+            EXPECT_EQ(p.y(), chart->feeder()->lineValue(c.pageStart + slot));
         }
     }
 }
