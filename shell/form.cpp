@@ -6,6 +6,7 @@
 #include "shell/painting.h"
 
 #include <QAbstractButton>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMetaMethod>
 #include <QPainter>
@@ -170,6 +171,19 @@ void Form::paintEvent(QPaintEvent* event)
         return;
     }
     runGuarded([this] { QMetaObject::invokeMethod(this, "FormPaint", Qt::DirectConnection); });
+}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    if (metaObject()->indexOfSlot("FormClose()") < 0) {
+        QWidget::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    runGuarded([&] {
+        QMetaObject::invokeMethod(this, "FormClose", Qt::DirectConnection);
+        event->accept();
+    });
 }
 
 void applyDesignFonts(QWidget* root)

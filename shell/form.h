@@ -87,6 +87,9 @@ protected:
 
     // Runs the slot FormPaint() when the class has one, guarded by the error box.
     void paintEvent(QPaintEvent* event) override;
+    // Runs the slot FormClose() when the class has one, guarded by the error
+    // box: the window closes when it returns, and stays open when it fails.
+    void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

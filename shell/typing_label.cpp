@@ -1,5 +1,7 @@
 #include "shell/typing_label.h"
 
+#include "shell/application.h"
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QTimer>
@@ -13,7 +15,7 @@ TTypingLabel::TTypingLabel(QWidget* owner) : QLabel(owner)
     setAutoFillBackground(true);
     timer_ = new QTimer(this);
     timer_->setInterval(aInterval_);
-    connect(timer_, &QTimer::timeout, this, &TTypingLabel::TimerTimer);
+    connect(timer_, &QTimer::timeout, this, [this] { termalo::runGuarded([this] { TimerTimer(); }); });
     fitToText();
 }
 
@@ -84,7 +86,7 @@ void TTypingLabel::changeEvent(QEvent* event)
 {
     QLabel::changeEvent(event);
     if (event->type() == QEvent::FontChange)
-        fitToText();
+        termalo::runGuarded([this] { fitToText(); });
 }
 
 void TTypingLabel::fitToText()

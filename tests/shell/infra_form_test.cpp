@@ -19,7 +19,7 @@
 namespace termalo::testing {
 namespace {
 
-// A window whose every kind of handler can fail: click, activation, timer, paint.
+// A window whose every kind of handler can fail: click, activation, timer, paint, close.
 class FailingForm : public Form {
     Q_OBJECT
 public:
@@ -61,6 +61,11 @@ public slots:
             throw 7;
     }
     void FormPaint() { throw Error(QStringLiteral("Malowanie zawiodło")); }
+    void FormClose()
+    {
+        if (fail)
+            throw Error(QStringLiteral("Zamykanie zawiodło"));
+    }
     // Not a handler of a control: no Button2 wiring expected from this name.
     void helperClicked() {}
 };
@@ -104,6 +109,8 @@ TEST_F(FormFoundation, EveryKindOfHandlerFailingReachesTheErrorBoxAndTheWindowGo
     QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
     emit form->timer->timeout({});
     form->repaint();
+    form->close();
+    EXPECT_TRUE(form->isVisible()) << "a close that failed leaves the window open";
 
     EXPECT_EQ(form->activations, 1);
     EXPECT_EQ(form->clicks, 1);
@@ -118,12 +125,15 @@ TEST_F(FormFoundation, EveryKindOfHandlerFailingReachesTheErrorBoxAndTheWindowGo
     EXPECT_TRUE(texts.contains(QStringLiteral("Przycisk zawiódł.")));
     EXPECT_TRUE(texts.contains(QString())) << "an exception of no known type: empty message";
     EXPECT_TRUE(texts.contains(QStringLiteral("Malowanie zawiodło.")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Zamykanie zawiodło.")));
 
     // Wired once: a second wiring adds no second connection.
     form->wireHandlers();
     form->fail = false;
     QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
     EXPECT_EQ(form->clicks, 2);
+    form->close();
+    EXPECT_FALSE(form->isVisible());
 }
 
 TEST_F(FormFoundation, ADerivedWindowsOwnHandlerRunsInsteadOfItsBasesOnce)
