@@ -59,9 +59,10 @@ std::optional<Scanned> scan(std::string_view text, std::string_view separator) {
     return s;
 }
 
-// Any decimal exponent beyond this lies far outside every format used here, so
-// clamping to it keeps the arithmetic small without changing a result.
-constexpr std::int64_t kExponentLimit = 100000;
+// An exponent beyond the text's own length plus this lies far outside every
+// format used here whatever the digits, so clamping to it keeps the
+// arithmetic small without changing a result.
+constexpr std::int64_t kExponentMargin = 100000;
 
 template <typename Real>
 std::optional<Real> convert(std::string_view text, const NumberFormat& format) {
@@ -90,11 +91,14 @@ std::optional<Real> convert(std::string_view text, const NumberFormat& format) {
     }
     if (intPart.empty() && fracPart.empty()) return zero;  // any exponent of zero is zero
 
+    // A long run of digits can bring a large exponent back into range
+    // ("1" and 200,000 zeros "e-200005" is 1e-5): the limit grows with the text.
+    const std::int64_t exponentLimit = static_cast<std::int64_t>(text.size()) + kExponentMargin;
     std::int64_t exponent = 0;
     for (char c : s.exponentDigits) {
         exponent = exponent * 10 + (c - '0');
-        if (exponent > kExponentLimit) {
-            exponent = kExponentLimit;
+        if (exponent > exponentLimit) {
+            exponent = exponentLimit;
             break;
         }
     }

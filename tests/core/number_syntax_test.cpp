@@ -248,3 +248,12 @@ TEST(NumberSyntaxProperty, RandomTextsFollowTheGrammarAndRoundTrip) {
 }
 
 }  // namespace
+
+TEST(NumberSyntax, HugeTextsKeepTheirValue) {
+    // Digits far beyond any exponent limit are brought back by the exponent.
+    const std::string manyZeros(200000, '0');
+    EXPECT_EQ(parseDouble("1" + manyZeros + "e-200005", kComma), 1e-5);
+    EXPECT_EQ(parseDouble("0," + manyZeros + "1e200003", kComma), 100.0);
+    EXPECT_EQ(parseDouble("1" + manyZeros, kComma), std::nullopt) << "too large";
+    EXPECT_EQ(parseSingle(std::string(10 << 20, '7'), kComma), std::nullopt);
+}
