@@ -1,6 +1,7 @@
 #include "entry/entry_screen.h"
 
 #include "shell/registry.h"
+#include "shell/text_limits.h"
 #include "shell/typing_label.h"
 
 #include <QComboBox>
@@ -42,9 +43,11 @@ void EntryScreen::finishSetUp(const QString& instruction)
     setUpForm({.background = Background::ButtonFace, .fitLabels = true, .labelHeight = kLabelHeight,
                .logos = true});
 
-    // The fields take text of any length.
-    for (QLineEdit* edit : findChildren<QLineEdit*>())
+    // The fields take text of any length; their undo history stays bounded.
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
         edit->setMaxLength(std::numeric_limits<int>::max());
+        boundUndoHistory(edit);
+    }
 
     typingLabel_ = new TTypingLabel(this);
     typingLabel_->setObjectName(QStringLiteral("TypingLabel"));

@@ -7,6 +7,7 @@
 #include "shell/dialogs.h"
 #include "shell/painting.h"
 #include "shell/registry.h"
+#include "shell/text_limits.h"
 #include "ui_tform4.h"
 
 #include <QLabel>
@@ -79,7 +80,8 @@ void TForm4::applyOutput(const termalo::core::Output& output)
                       : termalo::findControl<QLabel>(output.target);
     if (!label)
         return;
-    label->setText(QString::fromStdString(output.text));
+    // A label shows what can be seen of an entered text of any length.
+    label->setText(termalo::visiblePart(QString::fromStdString(output.text)));
     if (own)
         keepInsideFrame(label);
 }

@@ -6,6 +6,7 @@
 #include "shell/application.h"
 #include "shell/painting.h"
 #include "shell/registry.h"
+#include "shell/text_limits.h"
 #include "ui_tform5.h"
 
 #include <QLabel>
@@ -69,7 +70,7 @@ void TForm5::FormActivate()
     for (const auto& [slot, text] : texts) {
         if (auto* label = findChild<QLabel*>(QString::fromStdString(slot))) {
             // Values grow to the right from where the layout puts them; nothing moves.
-            label->setText(QString::fromStdString(text));
+            label->setText(termalo::visiblePart(QString::fromStdString(text)));
             label->adjustSize();
         }
     }

@@ -1,0 +1,138 @@
+// Texts of any length: every field of both entry screens filled with the same
+// huge text (10 MB of digits unless an argument gives another size in MB), then
+// the indicator screen and the report activated and repainted. Also pasting and
+// deleting 1 MB fifty times in one field. Prints the timings, the growth of the
+// resident set and the peak.
+//     build/bench/huge_texts [MB]
+#include "core/indicator_engine.h"
+#include "shell/application.h"
+#include "shell/registry.h"
+#include "shell/startup.h"
+#include "tests/support/recording_dialogs.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPixmap>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+namespace {
+
+// A line of /proc/self/status in MB ("VmRSS", "VmHWM").
+double statusMb(const char* key)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(key, 0) == 0)
+            return std::atof(line.c_str() + std::char_traits<char>::length(key) + 1) / 1024.0;
+    }
+    return 0;
+}
+
+QLineEdit* field(const termalo::core::InputField& f)
+{
+    QWidget* window = termalo::WindowRegistry::find(QString::fromStdString(f.source.window));
+    const QString name = QString::fromStdString(f.source.control);
+    if (auto* box = window->findChild<QComboBox*>(name))
+        return box->lineEdit();
+    return window->findChild<QLineEdit*>(name);
+}
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+template <class Action>
+double milliseconds(Action&& action)
+{
+    QElapsedTimer clock;
+    clock.start();
+    action();
+    return double(clock.nsecsElapsed()) / 1e6;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    termalo::Application app(argc, argv);
+    termalo::ScopedRecordingDialogs dialogs;
+    const int megabytes = argc > 1 ? std::atoi(argv[1]) : 10;
+    termalo::startUp();
+    termalo::showForm(QStringLiteral("Form1"));
+    termalo::showForm(QStringLiteral("Form2"));
+    settle();
+
+    // Paste and delete 1 MB fifty times in one field.
+    QLineEdit* edit = field(termalo::core::inputFields()[0]);
+    const QString oneMb(1 << 20, QLatin1Char('x'));
+    const double before = statusMb("VmRSS:");
+    double afterTen = 0;
+    for (int round = 0; round < 50; ++round) {
+        edit->selectAll();
+        edit->insert(oneMb);
+        settle();
+        edit->selectAll();
+        edit->del();
+        settle();
+        if (round == 9)
+            afterTen = statusMb("VmRSS:");
+    }
+    const double afterFifty = statusMb("VmRSS:");
+    std::printf("Paste and delete 1 MB: resident set %.0f MB before, +%.0f MB after 10 rounds, +%.0f MB after 50\n",
+                before, afterTen - before, afterFifty - before);
+
+    // Every field filled with the huge text, as pasted.
+    const QString huge(megabytes * 1024 * 1024, QLatin1Char('7'));
+    termalo::showForm(QStringLiteral("Form3"));
+    settle();
+    const double fill = milliseconds([&] {
+        for (const termalo::core::InputField& f : termalo::core::inputFields()) {
+            QLineEdit* e = field(f);
+            e->selectAll();
+            e->insert(huge);
+        }
+        settle();
+    });
+    std::printf("%d MB in each of the 20 fields: pasting took %.0f ms; resident set %.0f MB\n", megabytes, fill,
+                statusMb("VmRSS:"));
+    QWidget* form2 = termalo::WindowRegistry::find(QStringLiteral("Form2"));
+    std::printf("  repaint of the basic information screen: %.0f ms\n",
+                milliseconds([&] { (void)form2->grab(); }));
+
+    QWidget* form4 = termalo::WindowRegistry::find(QStringLiteral("Form4"));
+    const double show4 = milliseconds([&] {
+        termalo::showForm(form4);
+        settle();
+    });
+    const double activate4 =
+        milliseconds([&] { QMetaObject::invokeMethod(form4, "FormActivate", Qt::DirectConnection); });
+    const double paint4 = milliseconds([&] { (void)form4->grab(); });
+    std::printf("Indicator screen: first show with activation %.0f ms, activation %.0f ms, repaint %.0f ms\n", show4,
+                activate4, paint4);
+
+    QWidget* form5 = termalo::WindowRegistry::find(QStringLiteral("Form5"));
+    const double show5 = milliseconds([&] {
+        termalo::showForm(form5);
+        settle();
+    });
+    const double activate5 =
+        milliseconds([&] { QMetaObject::invokeMethod(form5, "FormActivate", Qt::DirectConnection); });
+    const double paint5 = milliseconds([&] { (void)form5->grab(); });
+    std::printf("Report: first show with activation %.0f ms, activation %.0f ms, repaint %.0f ms\n", show5, activate5,
+                paint5);
+    std::printf("Goals: each activation under 1000 ms, each repaint under 100 ms\n");
+    std::printf("Peak resident set: %.0f MB (goal: under 500 MB)\n", statusMb("VmHWM:"));
+    termalo::shutDown();
+    return 0;
+}
