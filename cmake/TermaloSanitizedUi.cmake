@@ -1,0 +1,36 @@
+# The UI tests a second time under AddressSanitizer (leak detection on) and
+# UndefinedBehaviorSanitizer: the whole program built again in
+# <build>/sanitized with the sanitizers on, and its tests run there by one test
+# of this build. Every UI test of the tree takes part, whichever windows exist.
+option(TERMALO_SANITIZED_UI_TESTS "Also build the program with ASan and UBSan and run its UI tests" ON)
+
+set(TERMALO_SANITIZED_MONKEY_SECONDS 60 CACHE STRING "Seconds of the monkey run under the sanitizers")
+
+if(TERMALO_SANITIZED_UI_TESTS)
+  include(ExternalProject)
+  set(sanitized_dir ${CMAKE_BINARY_DIR}/sanitized)
+  set(sanitizer_flags "-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer")
+  ExternalProject_Add(termalo_sanitized
+    SOURCE_DIR ${PROJECT_SOURCE_DIR}
+    BINARY_DIR ${sanitized_dir}
+    CMAKE_GENERATOR Ninja
+    CMAKE_ARGS -DCMAKE_BUILD_TYPE=Sanitized
+               "-DCMAKE_CXX_FLAGS_SANITIZED=-O1 -g1 ${sanitizer_flags}"
+               "-DCMAKE_EXE_LINKER_FLAGS_SANITIZED=${sanitizer_flags}"
+               -DCMAKE_CXX_COMPILER=${CMAKE_CXX_COMPILER}
+               # Warnings are this build's business; the copy only runs the tests.
+               -DTERMALO_WERROR=OFF
+               -DTERMALO_SANITIZED_UI_TESTS=OFF -DTERMALO_SANITIZED_CORE_TESTS=OFF
+               -DTERMALO_FUZZ=OFF -DTERMALO_BENCHMARKS_AND_TOOLS=OFF
+               -DTERMALO_MONKEY_SECONDS=${TERMALO_SANITIZED_MONKEY_SECONDS}
+    BUILD_COMMAND ${CMAKE_COMMAND} --build ${sanitized_dir} -j2
+    BUILD_ALWAYS ON
+    INSTALL_COMMAND "")
+  # The core tests run sanitized on their own already; the remaining checks
+  # look at the program file, not at behaviour.
+  add_test(NAME ui_tests_sanitized
+           COMMAND ${CMAKE_CTEST_COMMAND} --test-dir ${sanitized_dir} --output-on-failure -j2
+                   -E "^(core_tests|product_links_no_test_double)$")
+  set_tests_properties(ui_tests_sanitized PROPERTIES TIMEOUT 900 ENVIRONMENT
+      "ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/sanitizer/lsan.supp:print_suppressions=0;UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1")
+endif()
