@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <memory>
 #include <string>
 
 namespace termalo::fuzz {
@@ -27,19 +28,24 @@ std::string literal(std::string_view text)
     return out;
 }
 
+struct Compiled {
+    regex_t re;
+    ~Compiled() { regfree(&re); }
+};
+
 const regex_t& grammarFor(std::string_view separator)
 {
-    static std::map<std::string, regex_t> compiled;
+    static std::map<std::string, std::unique_ptr<Compiled>> compiled;
     auto it = compiled.find(std::string(separator));
     if (it != compiled.end())
-        return it->second;
+        return it->second->re;
     const std::string sep = literal(separator);
     const std::string pattern =
         "^ *[+-]?([0-9]+(" + sep + "[0-9]*)?|" + sep + "[0-9]*)([eE][+-]?[0-9]+)? *$";
-    regex_t re;
-    if (regcomp(&re, pattern.c_str(), REG_EXTENDED | REG_NOSUB) != 0)
+    auto entry = std::make_unique<Compiled>();
+    if (regcomp(&entry->re, pattern.c_str(), REG_EXTENDED | REG_NOSUB) != 0)
         fail("regcomp", pattern);
-    return compiled.emplace(std::string(separator), re).first->second;
+    return compiled.emplace(std::string(separator), std::move(entry)).first->second->re;
 }
 
 // The text for strtod: no blanks, "." as separator; a mantissa of the
