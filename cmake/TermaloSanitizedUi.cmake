@@ -31,6 +31,11 @@ if(TERMALO_SANITIZED_UI_TESTS)
   add_test(NAME ui_tests_sanitized
            COMMAND ${CMAKE_CTEST_COMMAND} --test-dir ${sanitized_dir} --output-on-failure -j2
                    -E "^(core_tests|product_links_no_test_double)$")
+  # Two foundation tests let an exception unwind through Qt's handling of a
+  # mouse click on purpose, to show that the application object's last-resort
+  # catch works; Qt then leaks its copy of the event, which is why the program
+  # itself never lets one through. They run in the plain build only.
+  set(last_resort_tests "WindowsTest.ExceptionsFromHandlersReachTheErrorBoxAndTheProgramGoesOn:WindowsTest.EveryKindOfExceptionFromAButtonOrAnActivationIsShownTheSameWay")
   set_tests_properties(ui_tests_sanitized PROPERTIES TIMEOUT 900 ENVIRONMENT
-      "ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/sanitizer/lsan.supp:print_suppressions=0;UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1")
+      "GTEST_FILTER=-${last_resort_tests};ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/sanitizer/lsan.supp:print_suppressions=0;UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1")
 endif()
