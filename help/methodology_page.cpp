@@ -3,6 +3,7 @@
 #include "help/formula_pictures.h"
 #include "help/group_box_style.h"
 #include "help/methodology_pages.h"
+#include "help/page_text.h"
 #include "shell/registry.h"
 
 #include <QCloseEvent>
@@ -29,15 +30,18 @@ T* child(QWidget* parent, const QString& name)
     return parent->findChild<T*>(name, Qt::FindDirectChildrenOnly);
 }
 
+// The page texts are condensed a little: the hand-justified lines were laid out
+// for a narrower font than the one that stands in for it, and must stay inside
+// their group box and clear of the buttons.
+constexpr int kTextStretch = 95;
+
 QLabel* makeLabel(QGroupBox* box, const QString& name)
 {
-    auto* label = new QLabel(box);
+    auto* label = new PageText(box);
     label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(false);
-    // Opaque, in the window's colour, as the hand-laid pages expect.
-    label->setAutoFillBackground(true);
+    QFont font = label->font();
+    font.setStretch(kTextStretch);
+    label->setFont(font);
     return label;
 }
 

@@ -28,7 +28,7 @@ std::vector<PageLayout> buildPages()
         },
         {
             {u"Label1"_s, {16, 24}, {
-                blanks(10) + u"Literatura  (praca zbiorowa, Ekonomika turystyki, Wydawnictwo Naukowe PWN,"_s,
+                blanks(10) + u"Literatura  (Ekonomika turystyki, Wydawnictwo Naukowe PWN,"_s,
                 u"Warszawa 2006, s. 317) dzieli wskaźniki (eksploatacyjne) oceny sprawności"_s,
                 u"operacyjnej usług noclegowych na dwie podgrupy wskaźników."_s,
                 u"Są to:"_s,
@@ -612,7 +612,10 @@ std::vector<PageLayout> buildPages()
         {
             {u"Image1"_s, {56, 24}, 24},
             {u"Image2"_s, {200, 24}, 25},
-            {u"Image3"_s, {56, 200}, 26},
+            // Further left and a pixel higher than the picture above it: at 56 it
+            // would hide the number (26) that stands 47 blanks in, and lower it
+            // would touch the legend's "gdzie: ".
+            {u"Image3"_s, {40, 199}, 26},
             {u"Image4"_s, {200, 200}, 27},
         },
     },
