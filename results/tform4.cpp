@@ -24,6 +24,7 @@ TForm4::TForm4(QWidget* parent) : Form(parent), ui(std::make_unique<Ui::TForm4>(
 {
     ui->setupUi(this);
     setUpForm({.logos = true});
+    keepLabelsInsideFrames();
 
     const QPixmap chartPicture = termalo::chartButtonPixmap();
     for (QPushButton* button : {ui->BitBtn2, ui->BitBtn3, ui->BitBtn4, ui->BitBtn5, ui->BitBtn6,
@@ -76,7 +77,7 @@ void TForm4::applyOutput(const termalo::core::Output& output)
         return;
     label->setText(QString::fromStdString(output.text));
     if (own)
-        label->adjustSize();
+        keepInsideFrame(label);
 }
 
 void TForm4::Button1Click()

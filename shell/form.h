@@ -69,6 +69,12 @@ protected:
     // the date as dd.mm.yyyy, from the clock port.
     static void showClock(QLabel* timePanel, QLabel* datePanel);
 
+    // Keeps every plain label inside the innermost frame (bevel) it starts in,
+    // condensing its letters where the text is wider than the room up to the
+    // frame's right edge; positions stay. Call again for a label whose text changed.
+    void keepLabelsInsideFrames();
+    void keepInsideFrame(QLabel* label);
+
     // Runs the slot FormPaint() when the class has one, guarded by the error box.
     void paintEvent(QPaintEvent* event) override;
 
@@ -87,7 +93,8 @@ void useButtonFaceBackground(QWidget* window);
 // auto-sized labels do; with `height` > 0 only the width follows the text.
 void fitLabelsToText(QWidget* root, int height = 0);
 // Condenses `label`'s font horizontally until its text fits `room` pixels
-// (never below 60 % of the normal width); positions stay.
+// (never below 60 % of the normal width), from the font it was laid out with,
+// and sizes the label to its text; positions stay.
 void condenseToFit(QLabel* label, int room);
 
 }  // namespace termalo
