@@ -2,6 +2,7 @@
 #include "shell/startup.h"
 #include "entry/tform2.h"
 #include "entry/tform3.h"
+#include "results/chart_window.h"
 #include "results/tform4.h"
 #include "results/tform5.h"
 #include "shell/tform1.h"
@@ -16,6 +17,14 @@ void startUp()
         [] { return new TForm3; },
         [] { return new TForm4; },
         [] { return new TForm5; },
+        [] { return new TForm7; },
+        [] { return new TForm8; },
+        [] { return new TForm9; },
+        [] { return new TForm10; },
+        [] { return new TForm11; },
+        [] { return new TForm12; },
+        [] { return new TForm13; },
+        [] { return new TForm14; },
     });
 }
 
