@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QScopeGuard>
 
 using termalo::ChartStyle;
 using termalo::ChartWindowSettings;
@@ -36,6 +37,8 @@ TForm7::TForm7(const ChartWindowSettings& settings, QWidget* parent)
 {
     ui->setupUi(this);
     setObjectName(settings_.window);
+    if (const auto* layout = termalo::core::chartSeriesFor(settings_.window.toStdString()))
+        settings_.chart.colourEachPoint = layout->colourEachPoint;
     setWindowTitle(settings_.caption);
     if (settings_.label4) {
         auto* label = new QLabel(QStringLiteral("Label4"), this);
@@ -62,8 +65,7 @@ termalo::IndicatorChart* TForm7::buildChart()
     chart_ = new termalo::IndicatorChart(settings_.chart, this);
     chart_->setObjectName(QStringLiteral("Chart2"));
     chart_->setGeometry(settings_.chartGeometry);
-    for (const termalo::PlottedPoint& point : std::as_const(points_))
-        chart_->addPoint(point);
+    chart_->addPoints(points_);
     chart_->show();
     return chart_;
 }
@@ -86,19 +88,23 @@ void TForm7::fillChart()
     if (!layout)
         return;
     const auto palette = termalo::core::defaultPalette();
-    int index = 0;
+    // What was added stays, also when a later field fails; the chart is laid
+    // out once for all of them.
+    QList<termalo::PlottedPoint> added;
+    const auto keepAdded = qScopeGuard([&] {
+        points_ += added;
+        if (chart_)
+            chart_->addPoints(added);
+    });
     for (const termalo::core::ChartPoint& p : layout->points) {
         const QLabel* field = termalo::findControl<QLabel>(this, QString::fromLatin1(p.field));
         if (!field)
             return;
         const std::int32_t value = termalo::core::parseHandOverField(field->text().toStdString());
-        const QColor colour = layout->colourEachPoint ? QColor::fromRgb(QRgb(palette[std::size_t(index) % palette.size()]))
+        const std::size_t index = std::size_t(added.size());
+        const QColor colour = layout->colourEachPoint ? QColor::fromRgb(QRgb(palette[index % palette.size()]))
                                                       : QColor(0, 0, 255);
-        const termalo::PlottedPoint point{p.x, QString::fromUtf8(p.label), double(value), colour};
-        points_.append(point);
-        if (chart_)
-            chart_->addPoint(point);
-        ++index;
+        added.append({p.x, QString::fromUtf8(p.label), double(value), colour});
     }
 }
 

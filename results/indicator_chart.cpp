@@ -6,6 +6,8 @@
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsLineItem>
+#include <QGraphicsPathItem>
+#include <QPainterPath>
 #include <QGraphicsPolygonItem>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
@@ -169,32 +171,22 @@ void IndicatorChart::buildBars()
     chart_->setPlotAreaBackgroundPen(QPen(QColor(0, 0, 0), 1));
     chart_->setPlotAreaBackgroundVisible(true);
 
-    const QPen axisPen(QColor(0, 0, 0), 1);
-    categoryAxis_->setLabelsVisible(false);
-    categoryAxis_->setGridLineVisible(false);
-    categoryAxis_->setLinePen(axisPen);
-    valueAxis_->setLabelsVisible(false);
-    valueAxis_->setLinePen(axisPen);
-    valueAxis_->setGridLinePen(QPen(QColor(128, 128, 128), 1, Qt::DotLine));
-    valueAxis_->setMinorTickCount(0);
-    valueAxis_->setTickType(QValueAxis::TicksDynamic);
-    valueAxis_->setTickAnchor(0.0);
+    // The axes only map values to places: the chart draws their lines, ticks,
+    // grid and labels itself (regional notation, room for the walls), which
+    // also spares the toolkit laying out label texts that are never shown.
+    for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(categoryAxis_), static_cast<QAbstractAxis*>(valueAxis_)})
+        axis->setVisible(false);
     chart_->addAxis(categoryAxis_, Qt::AlignBottom);
     chart_->addAxis(valueAxis_, Qt::AlignLeft);
     chart_->addSeries(bars_);
     bars_->attachAxis(categoryAxis_);
     bars_->attachAxis(valueAxis_);
-    if (style_.rightAxis) {
-        rightAxis_ = new QValueAxis;
-        rightAxis_->setLabelsVisible(false);
-        rightAxis_->setLinePen(axisPen);
-        rightAxis_->setGridLineVisible(false);
-        rightAxis_->setMinorTickCount(0);
-        rightAxis_->setTickType(QValueAxis::TicksDynamic);
-        rightAxis_->setTickAnchor(0.0);
-        chart_->addAxis(rightAxis_, Qt::AlignRight);
-        bars_->attachAxis(rightAxis_);
-    }
+
+    grid_ = new QGraphicsPathItem(chart_);
+    grid_->setPen(QPen(QColor(128, 128, 128), 1, Qt::DotLine));
+    grid_->setZValue(2);  // over the back wall, under the bars
+    ticks_ = new QGraphicsPathItem(chart_);
+    ticks_->setPen(QPen(QColor(0, 0, 0), 1));
 
     leftWall_ = new QGraphicsPolygonItem(chart_);
     leftWall_->setBrush(Qt::NoBrush);
@@ -222,24 +214,49 @@ void IndicatorChart::buildPie()
 
 void IndicatorChart::addPoint(const PlottedPoint& point)
 {
+    addPoints({point});
+}
+
+void IndicatorChart::addPoints(const QList<PlottedPoint>& points)
+{
+    if (points.isEmpty())
+        return;
+    for (const PlottedPoint& point : points)
+        appendPoint(point);
+    rebuildLegend();
+    updateValueScale();
+    updateMargins();
+    placeDecorations();
+}
+
+void IndicatorChart::appendPoint(const PlottedPoint& point)
+{
     const int index = int(points_.size());
     points_.append(point);
     if (bars_) {
-        // Every point in a colour of its own: one bar set per point, zero but at
-        // its own place, stacked so that each place shows one bar.
-        for (QBarSet* set : bars_->barSets())
-            set->append(0.0);
-        auto* set = new QBarSet(point.label);
-        for (int i = 0; i < index; ++i)
-            set->append(0.0);
-        set->append(point.value);
-        set->setBrush(barBrush(point.colour));
-        set->setPen(QPen(point.colour.darker(220), 0.8));
-        bars_->append(set);
+        if (style_.colourEachPoint) {
+            // Every point in a colour of its own: one bar set per point, zero but
+            // at its own place, stacked so that each place shows one bar.
+            for (QBarSet* set : bars_->barSets())
+                set->append(0.0);
+            auto* set = new QBarSet(point.label);
+            for (int i = 0; i < index; ++i)
+                set->append(0.0);
+            set->append(point.value);
+            set->setBrush(barBrush(point.colour));
+            set->setPen(QPen(point.colour.darker(220), 0.8));
+            bars_->append(set);
+        } else {
+            if (bars_->barSets().isEmpty()) {
+                auto* set = new QBarSet(QString());
+                set->setBrush(barBrush(point.colour));
+                set->setPen(QPen(point.colour.darker(220), 0.8));
+                bars_->append(set);
+            }
+            bars_->barSets().constFirst()->append(point.value);
+        }
         categoryAxis_->append(QString::number(index + 1));
-        auto* label = textItem(chart_, point.label, tickFont(), QColor(0, 0, 0));
-        categoryLabels_ << label;
-        updateValueScale();
+        categoryLabels_ << textItem(chart_, point.label, tickFont(), QColor(0, 0, 0));
     } else {
         QPieSlice* slice = pie_->append(point.label, std::max(0.0, point.value));
         slice->setBrush(point.colour);
@@ -260,10 +277,6 @@ void IndicatorChart::addPoint(const PlottedPoint& point)
         mark.arrow = arrow;
     }
     marks_ << mark;
-
-    rebuildLegend();
-    updateMargins();
-    placeDecorations();
 }
 
 QString IndicatorChart::markText(int i) const
@@ -392,7 +405,7 @@ qreal IndicatorChart::leftRoom() const
     qreal widest = 0.0;
     for (const QGraphicsSimpleTextItem* label : valueLabels_)
         widest = std::max(widest, label->boundingRect().width());
-    return kEdge + axisTitle_->boundingRect().height() + 3.0 + widest + 3.0 + kWallDepth;
+    return kEdge + axisTitle_->boundingRect().height() + 3.0 + widest + 6.0 + kWallDepth;
 }
 
 void IndicatorChart::updateMargins()
@@ -400,7 +413,7 @@ void IndicatorChart::updateMargins()
     const qreal bandBottom = titleBand_->isVisible() ? titleBand_->rect().bottom() : kEdge;
     const qreal markRoom = bars_ ? QFontMetricsF(markFont()).height() + 4.0 : 4.0;
     qreal right = bars_ ? 10.0 : kEdge;
-    if (rightAxis_) {
+    if (style_.rightAxis) {
         qreal widest = 0.0;
         for (const QGraphicsSimpleTextItem* label : rightLabels_)
             widest = std::max(widest, label->boundingRect().width());
@@ -434,12 +447,8 @@ void IndicatorChart::updateValueScale()
     const bool changed = maximum != maximum_ || step != step_ || valueLabels_.isEmpty();
     maximum_ = maximum;
     step_ = step;
-    for (QValueAxis* axis : {valueAxis_, rightAxis_}) {
-        if (!axis)
-            continue;
-        axis->setRange(0.0, maximum_);
-        axis->setTickInterval(step_);
-    }
+    if (valueAxis_->min() != 0.0 || valueAxis_->max() != maximum_)
+        valueAxis_->setRange(0.0, maximum_);
     if (!changed)
         return;
     qDeleteAll(valueLabels_);
@@ -449,7 +458,7 @@ void IndicatorChart::updateValueScale()
     for (double v = 0.0; v <= maximum_ + 1e-9; v += step_) {
         const QString text = formatChartNumber(v, style_.axisSuffix);
         valueLabels_ << textItem(chart_, text, tickFont(), QColor(0, 0, 0));
-        if (rightAxis_)
+        if (style_.rightAxis)
             rightLabels_ << textItem(chart_, text, tickFont(), QColor(0, 0, 0));
     }
     updateMargins();
@@ -458,14 +467,29 @@ void IndicatorChart::updateValueScale()
 void IndicatorChart::placeAxisLabels(const QRectF& plot)
 {
     const qreal d = kWallDepth;
+    constexpr qreal kTick = 4.0;
+    QPainterPath grid;
+    QPainterPath ticks;
     for (int i = 0; i < valueLabels_.size(); ++i) {
         const qreal y = chart_->mapToPosition(QPointF(0, i * step_), bars_).y();
+        if (i > 0 && y > plot.top() + 0.5) {
+            grid.moveTo(plot.left(), y);
+            grid.lineTo(plot.right(), y);
+        }
+        // The left axis stands at the front edge of the left wall.
+        ticks.moveTo(plot.left() - d - kTick, y + d);
+        ticks.lineTo(plot.left() - d, y + d);
         QGraphicsSimpleTextItem* label = valueLabels_[i];
         const QRectF r = label->boundingRect();
-        label->setPos(plot.left() - d - 3.0 - r.width(), y + d / 2.0 - r.height() / 2.0);
-        if (i < rightLabels_.size())
-            rightLabels_[i]->setPos(plot.right() + 7.0, y - r.height() / 2.0);
+        label->setPos(plot.left() - d - kTick - 2.0 - r.width(), y + d - r.height() / 2.0);
+        if (i < rightLabels_.size()) {
+            ticks.moveTo(plot.right(), y);
+            ticks.lineTo(plot.right() + kTick, y);
+            rightLabels_[i]->setPos(plot.right() + kTick + 2.0, y - r.height() / 2.0);
+        }
     }
+    grid_->setPath(grid);
+    ticks_->setPath(ticks);
     const QRectF t = axisTitle_->boundingRect();
     axisTitle_->setPos(kEdge, plot.center().y() + t.width() / 2.0);
 

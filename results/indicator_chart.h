@@ -9,6 +9,7 @@
 class QBarCategoryAxis;
 class QBarSet;
 class QGraphicsItem;
+class QGraphicsPathItem;
 class QGraphicsPolygonItem;
 class QGraphicsRectItem;
 class QGraphicsSimpleTextItem;
@@ -33,6 +34,7 @@ struct ChartStyle {
     QString markSuffix;           // after the marks' numbers ("%", "zł", " dni")
     int legendTextPixels = 8;
     bool rightAxis = false;       // the value axis is repeated on the right
+    bool colourEachPoint = false; // each point in its own colour (else all in the first's)
     QColor backgroundEnd = QColor(192, 192, 192);
 };
 
@@ -63,6 +65,8 @@ public:
 
     const ChartStyle& style() const { return style_; }
     void addPoint(const PlottedPoint& point);
+    // Adds several points and lays the chart out once.
+    void addPoints(const QList<PlottedPoint>& points);
     const QList<PlottedPoint>& points() const { return points_; }
 
     // What the chart shows now.
@@ -87,6 +91,7 @@ private:
         QGraphicsItem* arrow = nullptr;
     };
 
+    void appendPoint(const PlottedPoint& point);
     void buildTitle();
     void buildBars();
     void buildPie();
@@ -107,7 +112,8 @@ private:
     QStackedBarSeries* bars_ = nullptr;
     QBarCategoryAxis* categoryAxis_ = nullptr;
     QValueAxis* valueAxis_ = nullptr;
-    QValueAxis* rightAxis_ = nullptr;
+    QGraphicsPathItem* grid_ = nullptr;
+    QGraphicsPathItem* ticks_ = nullptr;
     QGraphicsPolygonItem* leftWall_ = nullptr;
     QGraphicsPolygonItem* floor_ = nullptr;
     QList<QGraphicsSimpleTextItem*> valueLabels_;
