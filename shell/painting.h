@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QRect>
 
@@ -14,6 +15,9 @@ void paintBlueGradient(QPainter& painter, const QRect& clientRect);
 // The title banner: "Termalo" in large red italic block letters with a dark
 // outline and "ver. 1.0", on blue; 515 x 99.
 QPixmap bannerPixmap();
+// Draws the banner at `scale` times its size (the picture that tools/pictures
+// keeps in resources/pictures).
+QImage drawBanner(qreal scale);
 
 // The small logo, 129 x 25: "Termalo" with "ver. 1.0", letters outlined in red
 // on silver, in black or yellow.
