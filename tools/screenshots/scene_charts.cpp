@@ -5,6 +5,7 @@
 #include "shell/dialogs.h"
 #include "shell/registry.h"
 #include "tests/support/enter_inputs.h"
+#include "tests/support/recording_dialogs.h"
 #include "tests/support/worked_example.h"
 
 #include <QPushButton>
