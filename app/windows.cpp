@@ -4,6 +4,7 @@
 #include "entry/tform3.h"
 #include "help/methodology_windows.h"
 #include "help/tform15.h"
+#include "results/chart_window.h"
 #include "results/tform4.h"
 #include "results/tform5.h"
 #include "shell/tform1.h"
@@ -18,6 +19,15 @@ void startUp()
         [] { return new TForm3; },
         [] { return new TForm4; },
         [] { return new TForm5; },
+        // The chart windows.
+        [] { return new TForm7; },
+        [] { return new TForm8; },
+        [] { return new TForm9; },
+        [] { return new TForm10; },
+        [] { return new TForm11; },
+        [] { return new TForm12; },
+        [] { return new TForm13; },
+        [] { return new TForm14; },
         // The methodology browser: the menu and its pages (there is no Form22).
         [] { return new TForm15; },
         [] { return new TForm16; },
