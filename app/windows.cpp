@@ -2,6 +2,7 @@
 #include "shell/startup.h"
 #include "entry/tform2.h"
 #include "entry/tform3.h"
+#include "help/tform6.h"
 #include "results/tform4.h"
 #include "results/tform5.h"
 #include "shell/tform1.h"
@@ -16,6 +17,7 @@ void startUp()
         [] { return new TForm3; },
         [] { return new TForm4; },
         [] { return new TForm5; },
+        [] { return new TForm6; },
     });
 }
 

@@ -4,7 +4,6 @@
 #include "shell/dialogs.h"
 
 #include <QPainter>
-#include <QPixmap>
 #include <QPrinter>
 #include <QWidget>
 
@@ -16,17 +15,14 @@ bool printWindowImage(QWidget* window)
     if (!dialogs().choosePrinter(printer, window))
         return false;
 
-    const QPixmap image = window->grab();
-    const QSizeF onScreen = image.deviceIndependentSize();
-
     QPainter painter;
     if (!painter.begin(&printer))
         throw Error(QStringLiteral("Nie można rozpocząć drukowania"));
     const qreal scaleX = qreal(printer.logicalDpiX()) / window->logicalDpiX();
     const qreal scaleY = qreal(printer.logicalDpiY()) / window->logicalDpiY();
+    painter.scale(scaleX, scaleY);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(QRectF(0, 0, onScreen.width() * scaleX, onScreen.height() * scaleY), image,
-                       QRectF(image.rect()));
+    window->render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
     if (!painter.end())
         throw Error(QStringLiteral("Nie można zakończyć drukowania"));
     return true;

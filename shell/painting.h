@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QRect>
 
@@ -11,16 +12,27 @@ namespace termalo {
 // (height + 255) / 256 rows high.
 void paintBlueGradient(QPainter& painter, const QRect& clientRect);
 
+// The pictures are drawn for `ratio` device pixels per pixel (by default the
+// highest ratio of the screens), so they stay crisp on high-density screens; their
+// size in pixels of the layout is the one given.
+
 // The title banner: "Termalo" in large red italic block letters with a dark
 // outline and "ver. 1.0", on blue; 515 x 99.
-QPixmap bannerPixmap();
+QPixmap bannerPixmap(qreal ratio = 0);
 
 // The small logo, 129 x 25: "Termalo" with "ver. 1.0", letters outlined in red
 // on silver, in black or yellow.
 enum class LogoColouring { Black, Yellow };
-QPixmap logoPixmap(LogoColouring colouring);
+QPixmap logoPixmap(LogoColouring colouring, qreal ratio = 0);
 
-// "MS Sans Serif" and "Arial" are drawn with Liberation Sans.
+// The program's icon, after the banner: a red italic "T" outlined in dark red on
+// a rounded blue square filling `square`.
+void paintProgramIcon(QPainter& painter, const QRectF& square);
+// The icon at any size the desktop asks for, drawn by paintProgramIcon().
+QIcon programIcon();
+
+// "MS Sans Serif" and "Arial" are drawn with Liberation Sans, "Roman" with
+// Liberation Serif.
 void installFontSubstitutions();
 
 }  // namespace termalo
