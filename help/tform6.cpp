@@ -7,6 +7,8 @@
 
 #include <QUrlQuery>
 
+#include <algorithm>
+
 namespace {
 
 constexpr const char* kContactAddress = "kontakt@termalo.example";
@@ -26,6 +28,12 @@ TForm6::TForm6(QWidget* parent) : Form(parent), ui(std::make_unique<Ui::TForm6>(
     setUpForm();
     wrapToWidth(ui->Comments, 205);
     wrapToWidth(ui->Label2, 154);
+    // The address line ends in an arrow at "&Kontakt"; when the address is too
+    // long for the room before the button, the line starts further left.
+    constexpr int kArrowGap = 6;
+    ui->Label3->move(std::max(ui->ProductName->x(),
+                              std::min(ui->Label3->x(), ui->Button2->x() - kArrowGap - ui->Label3->width())),
+                     ui->Label3->y());
     // The picture sits unscaled in the top-left corner of its larger frame.
     ui->ProgramIcon->setPixmap(termalo::logoPixmap(termalo::LogoColouring::Black));
 }

@@ -28,7 +28,7 @@ QPalette lightPalette()
         palette.setColor(group, QPalette::Window, face);
         palette.setColor(group, QPalette::WindowText, disabled ? disabledText : text);
         palette.setColor(group, QPalette::Base, disabled ? face : QColor(Qt::white));
-        palette.setColor(group, QPalette::AlternateBase, face.lighter(103));
+        palette.setColor(group, QPalette::AlternateBase, QColor(247, 247, 247));
         palette.setColor(group, QPalette::ToolTipBase, QColor(255, 255, 220));
         palette.setColor(group, QPalette::ToolTipText, text);
         palette.setColor(group, QPalette::PlaceholderText, placeholder);
