@@ -16,10 +16,10 @@ set(CPACK_PACKAGE_NAME termalo)
 set(CPACK_PACKAGE_VENDOR "Zespół projektu Termalo")
 set(CPACK_PACKAGE_CONTACT "Zespół projektu Termalo <kontakt@termalo.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "ocena działalności sanatorium wskaźnikami sprawności operacyjnej")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Termalo computes the operational-efficiency indicators of a sanatorium for one month,\n"
-    "shows them on one screen, restates them as a report, draws charts, prints the screens\n"
-    "and explains every indicator. The interface is Polish.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "Termalo computes the operational-efficiency indicators of a sanatorium for one month,\n"
+       "shows them on one screen, restates them as a report, draws charts, prints the screens\n"
+       "and explains every indicator. The interface is Polish.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
