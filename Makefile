@@ -1,6 +1,6 @@
 # The two commands of the README. Both install what is missing first.
 BUILD_DIR ?= build
-CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTERMALO_WERROR=ON
 
 .PHONY: run test build setup clean
 
@@ -13,7 +13,9 @@ $(BUILD_DIR)/build.ninja: | setup
 build: setup $(BUILD_DIR)/build.ninja
 	@cmake --build $(BUILD_DIR)
 
-run: build
+# The program alone: no tests, tools or benchmarks.
+run: setup $(BUILD_DIR)/build.ninja
+	@cmake --build $(BUILD_DIR) --target termalo
 	@$(BUILD_DIR)/app/termalo
 
 test: build

@@ -2,7 +2,7 @@
 // every output applied to its label.
 #include "results/tform4.h"
 #include "shell/application.h"
-#include "shell/dialogs.h"
+#include "tests/support/recording_dialogs.h"
 #include "shell/registry.h"
 #include "shell/startup.h"
 #include "tests/support/enter_inputs.h"

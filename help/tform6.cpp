@@ -26,6 +26,10 @@ TForm6::TForm6(QWidget* parent) : Form(parent), ui(std::make_unique<Ui::TForm6>(
 {
     ui->setupUi(this);
     setUpForm();
+}
+
+void TForm6::firstShow()
+{
     wrapToWidth(ui->Comments, 205);
     wrapToWidth(ui->Label2, 154);
     // The address line ends in an arrow at "&Kontakt"; when the address is too

@@ -25,6 +25,9 @@ public slots:
     void Button1Click();
     void Button2Click();
 
+protected:
+    void firstShow() override;
+
 private:
     std::unique_ptr<Ui::TForm6> ui;
 };

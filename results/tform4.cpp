@@ -40,6 +40,11 @@ TForm4::TForm4(QWidget* parent) : Form(parent), ui(std::make_unique<Ui::TForm4>(
 
 TForm4::~TForm4() = default;
 
+void TForm4::firstShow()
+{
+    keepLabelsInsideFrames();
+}
+
 termalo::core::InputTexts TForm4::currentInputs()
 {
     termalo::core::InputTexts in;
@@ -76,7 +81,7 @@ void TForm4::applyOutput(const termalo::core::Output& output)
         return;
     label->setText(QString::fromStdString(output.text));
     if (own)
-        label->adjustSize();
+        keepInsideFrame(label);
 }
 
 void TForm4::Button1Click()

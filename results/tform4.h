@@ -39,6 +39,9 @@ public slots:
     void BitBtn8Click();
     void Timer1Timer();
 
+protected:
+    void firstShow() override;
+
 private:
     void applyOutput(const termalo::core::Output& output);
     void openChart(const char* window, QWidget* button);

@@ -18,8 +18,6 @@ TForm5::TForm5(QWidget* parent) : Form(parent), ui(std::make_unique<Ui::TForm5>(
     ui->setupUi(this);
     setUpForm({.logos = true});
 
-    fitFragmentsToTheirRoom();
-
     // A value longer than the room the layout leaves for it runs over the text
     // beside it; it is drawn on top, on the window's colour, so it stays legible.
     for (const termalo::core::ReportSlot& slot : termalo::core::reportSlots()) {
@@ -31,6 +29,11 @@ TForm5::TForm5(QWidget* parent) : Form(parent), ui(std::make_unique<Ui::TForm5>(
 }
 
 TForm5::~TForm5() = default;
+
+void TForm5::firstShow()
+{
+    fitFragmentsToTheirRoom();
+}
 
 // The fragments were laid out for a narrower screen font than Liberation Sans:
 // a fragment wider than the room up to the next item of its row (or the frame's

@@ -21,6 +21,9 @@ public slots:
     void Button1Click();
     void Button2Click();
 
+protected:
+    void firstShow() override;
+
 private:
     void fitFragmentsToTheirRoom();
 

@@ -16,13 +16,6 @@ Clock& clock();
 // Installs `port` (not owned; nullptr restores the system clock). Returns the previous one.
 Clock* setClock(Clock* port);
 
-class FixedClock : public Clock {
-public:
-    explicit FixedClock(QDateTime t = {}) : time(std::move(t)) {}
-    QDateTime now() const override { return time; }
-    QDateTime time;
-};
-
 // Clock panel texts: the time in the regional long time format, the date as dd.mm.yyyy.
 QString timePanelText(const QDateTime& t);
 QString datePanelText(const QDateTime& t);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QList>
 #include <QString>
 #include <QUrl>
 
@@ -29,42 +28,5 @@ public:
 Dialogs& dialogs();
 // Installs `port` (not owned; nullptr restores the real dialogs). Returns the previous one.
 Dialogs* setDialogs(Dialogs* port);
-
-// A fake that records every call and answers as the test says.
-class RecordingDialogs : public Dialogs {
-public:
-    struct Call {
-        QString kind;  // "message", "question", "print", "url"
-        QString caption;
-        QString text;
-        Icon icon = Icon::None;
-    };
-
-    QList<Call> calls;
-    bool answerYes = false;
-    bool confirmPrint = false;
-    // When confirming a print, the printer is switched to PDF output into this file.
-    QString pdfFile;
-
-    void message(const QString& caption, const QString& text, Icon icon) override;
-    bool askYesNo(const QString& caption, const QString& text) override;
-    bool choosePrinter(QPrinter& printer, QWidget* parent) override;
-    void openUrl(const QUrl& url) override;
-
-    int count(const QString& kind) const;
-};
-
-// Installs a RecordingDialogs for the lifetime of the guard.
-class ScopedRecordingDialogs {
-public:
-    ScopedRecordingDialogs() : previous_(setDialogs(&fake)) {}
-    ~ScopedRecordingDialogs() { setDialogs(previous_); }
-    ScopedRecordingDialogs(const ScopedRecordingDialogs&) = delete;
-    ScopedRecordingDialogs& operator=(const ScopedRecordingDialogs&) = delete;
-    RecordingDialogs fake;
-
-private:
-    Dialogs* previous_;
-};
 
 }  // namespace termalo

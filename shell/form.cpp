@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTimer>
+#include <QVariant>
 
 #include <algorithm>
 #include <cmath>
@@ -53,9 +54,11 @@ void Form::wireHandlers()
         return;
     wired_ = true;
     static const QRegularExpression handlerName(QStringLiteral("^(\\w+?)(Click|Timer)$"));
-    QSet<QByteArray> seen;  // a slot overridden in a derived class is listed once per class
+    // A slot redeclared by a derived class is listed once per class: the most
+    // derived one, met first walking down, is the handler.
+    QSet<QByteArray> seen;
     const QMetaObject* meta = metaObject();
-    for (int i = Form::staticMetaObject.methodOffset(); i < meta->methodCount(); ++i) {
+    for (int i = meta->methodCount() - 1; i >= Form::staticMetaObject.methodOffset(); --i) {
         const QMetaMethod method = meta->method(i);
         if (method.methodType() != QMetaMethod::Slot || method.access() != QMetaMethod::Public
             || method.parameterCount() != 0 || seen.contains(method.name()))
@@ -83,20 +86,35 @@ void Form::setFirstPosition(QPoint topLeft)
 
 void Form::setUpForm(const Look& look)
 {
+    look_ = look;
     applyDesignFonts(this);
     if (look.background == Background::ButtonFace) {
         useButtonFaceBackground(this);
         // Also behind the group titles that sit on the frames.
         setAutoFillBackground(true);
     }
-    if (look.fitLabels)
-        fitLabelsToText(this, look.labelHeight);
-    if (look.logos) {
+}
+
+void Form::prepareForShow()
+{
+    if (prepared_)
+        return;
+    prepared_ = true;
+    if (look_.fitLabels)
+        fitLabelsToText(this, look_.labelHeight);
+    if (look_.logos) {
         if (auto* logo = findControl<QLabel>(this, QStringLiteral("Image1")))
             logo->setPixmap(logoPixmap(LogoColouring::Black));
         if (auto* logo = findControl<QLabel>(this, QStringLiteral("Image2")))
             logo->setPixmap(logoPixmap(LogoColouring::Yellow));
     }
+    firstShow();
+}
+
+void Form::showEvent(QShowEvent* event)
+{
+    runGuarded([this] { prepareForShow(); });
+    QWidget::showEvent(event);
 }
 
 QTimer* Form::addTimer(const QString& name, int intervalMs)
@@ -113,6 +131,36 @@ void Form::showClock(QLabel* timePanel, QLabel* datePanel)
     const QDateTime now = clock().now();
     timePanel->setText(timePanelText(now));
     datePanel->setText(datePanelText(now));
+}
+
+void Form::keepLabelsInsideFrames()
+{
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (label->textFormat() == Qt::PlainText && label->frameShape() == QFrame::NoFrame)
+            keepInsideFrame(label);
+    }
+}
+
+void Form::keepInsideFrame(QLabel* label)
+{
+    // The innermost frame whose box holds the label's starting point; a group
+    // title sits on the frame's top edge, so half a line above it counts.
+    const QPoint start = label->geometry().topLeft() + QPoint(0, label->height() / 2);
+    const QFrame* inner = nullptr;
+    for (const QFrame* frame : findChildren<QFrame*>()) {
+        if (qobject_cast<const QLabel*>(frame) || frame->frameShape() == QFrame::NoFrame
+            || frame->parentWidget() != label->parentWidget())
+            continue;
+        if (!frame->geometry().contains(start))
+            continue;
+        if (!inner || frame->width() * frame->height() < inner->width() * inner->height())
+            inner = frame;
+    }
+    if (!inner) {
+        label->adjustSize();
+        return;
+    }
+    condenseToFit(label, inner->geometry().right() - 2 - label->x());
 }
 
 void Form::paintEvent(QPaintEvent* event)
@@ -153,10 +201,21 @@ void fitLabelsToText(QWidget* root, int height)
 
 void condenseToFit(QLabel* label, int room)
 {
-    const int width = label->fontMetrics().horizontalAdvance(label->text());
-    if (width <= room || room <= 0)
+    // Start from the font of the layout each time, so a shorter text regains it.
+    static constexpr const char* kLaidOutFont = "termaloLaidOutFont";
+    QVariant laidOut = label->property(kLaidOutFont);
+    if (!laidOut.isValid()) {
+        laidOut = label->font();
+        label->setProperty(kLaidOutFont, laidOut);
+    }
+    QFont font = laidOut.value<QFont>();
+    if (label->font() != font)
+        label->setFont(font);
+    const int width = QFontMetrics(font).horizontalAdvance(label->text());
+    if (width <= room || room <= 0) {
+        label->adjustSize();
         return;
-    QFont font = label->font();
+    }
     // Stretch is a percentage of the normal width; keep a little slack for rounding.
     font.setStretch(std::max(60, room * 100 / width - 1));
     label->setFont(font);

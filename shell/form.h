@@ -57,7 +57,8 @@ protected:
     };
 
     // The shared set-up, after setupUi(): font sizes of the layout (points at
-    // 96 dpi) in pixels, the background, labels sized to their texts, logos.
+    // 96 dpi) in pixels and the background at once; labels sized to their texts
+    // and the logos when the window is first shown (see firstShow()).
     void setUpForm(const Look& look);
     void setUpForm() { setUpForm(Look{}); }
 
@@ -69,11 +70,29 @@ protected:
     // the date as dd.mm.yyyy, from the clock port.
     static void showClock(QLabel* timePanel, QLabel* datePanel);
 
+    // Keeps every plain label inside the innermost frame (bevel) it starts in,
+    // condensing its letters where the text is wider than the room up to the
+    // frame's right edge; positions stay. Call again for a label whose text changed.
+    void keepLabelsInsideFrames();
+    void keepInsideFrame(QLabel* label);
+
+    // What only a shown window needs, done once before it first appears, so
+    // that start-up creates every window cheaply: the shared part of the look,
+    // then firstShow(). Runs by itself at the first show; call it to get a
+    // hidden window's final layout.
+    void prepareForShow();
+    // A window's own last touches before it first appears (after the labels
+    // took the size of their texts).
+    virtual void firstShow() {}
+
     // Runs the slot FormPaint() when the class has one, guarded by the error box.
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     bool wired_ = false;
+    bool prepared_ = false;
+    Look look_;
 };
 
 // Shared set-up pieces, for windows and widgets that are not Forms.
@@ -87,7 +106,8 @@ void useButtonFaceBackground(QWidget* window);
 // auto-sized labels do; with `height` > 0 only the width follows the text.
 void fitLabelsToText(QWidget* root, int height = 0);
 // Condenses `label`'s font horizontally until its text fits `room` pixels
-// (never below 60 % of the normal width); positions stay.
+// (never below 60 % of the normal width), from the font it was laid out with,
+// and sizes the label to its text; positions stay.
 void condenseToFit(QLabel* label, int room);
 
 }  // namespace termalo

@@ -1,5 +1,6 @@
 #include "shell/painting.h"
 
+#include <QGuiApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -86,17 +87,12 @@ QString pictureKey(const char* name, qreal ratio)
 
 }  // namespace
 
-QPixmap bannerPixmap(qreal ratio)
+QImage drawBanner(qreal scale)
 {
-    ratio = pictureRatio(ratio);
-    // Drawn once per run: every window that shows it gets the same picture.
-    const QString key = pictureKey("banner", ratio);
-    if (QPixmap cached; QPixmapCache::find(key, &cached))
-        return cached;
     const QSize size(515, 99);
-    QPixmap pixmap = picture(size, ratio);
-    pixmap.fill(Qt::blue);
-    QPainter painter(&pixmap);
+    QImage image(size * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
 
     // The blues of the main window's gradient where the banner sits, so that
@@ -126,6 +122,22 @@ QPixmap bannerPixmap(qreal ratio)
     painter.fillPath(version.translated(2, 2), QColor(0, 0, 60, 160));
     drawOutlined(painter, version, QColor(230, 0, 0), QColor(40, 0, 0), 1.2);
     painter.end();
+    return image;
+}
+
+QPixmap bannerPixmap()
+{
+    // Loaded once per run: every window that shows it gets the same picture.
+    // The pictures are drawn by drawBanner() ahead of time (tools/pictures):
+    // loading them costs a fraction of drawing the large outlined letters.
+    const QString key = QStringLiteral("termalo/banner");
+    if (QPixmap cached; QPixmapCache::find(key, &cached))
+        return cached;
+    const bool sharp = qApp && qApp->devicePixelRatio() > 1.0;
+    QPixmap pixmap(sharp ? QStringLiteral(":/pictures/banner@2x.png") : QStringLiteral(":/pictures/banner.png"));
+    if (pixmap.isNull())
+        pixmap = QPixmap::fromImage(drawBanner(sharp ? 2.0 : 1.0));
+    pixmap.setDevicePixelRatio(sharp ? 2.0 : 1.0);
     QPixmapCache::insert(key, pixmap);
     return pixmap;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QRect>
 
@@ -12,16 +13,17 @@ namespace termalo {
 // (height + 255) / 256 rows high.
 void paintBlueGradient(QPainter& painter, const QRect& clientRect);
 
-// The pictures are drawn for `ratio` device pixels per pixel (by default the
-// highest ratio of the screens), so they stay crisp on high-density screens; their
-// size in pixels of the layout is the one given.
-
 // The title banner: "Termalo" in large red italic block letters with a dark
-// outline and "ver. 1.0", on blue; 515 x 99.
-QPixmap bannerPixmap(qreal ratio = 0);
+// outline and "ver. 1.0", on blue; 515 x 99; sharp on high-density screens.
+QPixmap bannerPixmap();
+// Draws the banner at `scale` times its size (the picture that tools/pictures
+// keeps in resources/pictures).
+QImage drawBanner(qreal scale);
 
 // The small logo, 129 x 25: "Termalo" with "ver. 1.0", letters outlined in red
-// on silver, in black or yellow.
+// on silver, in black or yellow. Drawn for `ratio` device pixels per pixel (by
+// default the highest ratio of the screens), so it stays crisp on high-density
+// screens at its size in the layout.
 enum class LogoColouring { Black, Yellow };
 QPixmap logoPixmap(LogoColouring colouring, qreal ratio = 0);
 

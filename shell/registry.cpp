@@ -100,6 +100,21 @@ void bringToFront(QWidget* window)
     window->activateWindow();
 }
 
+// The headless platform (tests, screenshots) keeps a hidden window as its focus
+// window, so showing that window again activates nothing there, while desktop
+// platforms activate it. Activating it here by hand makes both behave alike;
+// on a desktop the condition never holds, since a hidden window loses focus.
+void activateReshownFocusWindow(QWidget* window)
+{
+    if (QApplication::activeWindow() == window || !window->windowHandle()
+        || QGuiApplication::focusWindow() != window->windowHandle())
+        return;
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    QApplication::setActiveWindow(window);
+    QT_WARNING_POP
+}
+
 QWidget* mainWindow()
 {
     return registered().isEmpty() ? nullptr : registered().first();
@@ -176,15 +191,8 @@ void showForm(QWidget* window)
     }
     window->show();
     bringToFront(window);
-    // The headless platform keeps a hidden window as its focus window, so showing
-    // that window again activates nothing there; desktop platforms activate it.
-    if (wasHidden && QApplication::activeWindow() != window && window->windowHandle()
-        && QGuiApplication::focusWindow() == window->windowHandle()) {
-        QT_WARNING_PUSH
-        QT_WARNING_DISABLE_DEPRECATED
-        QApplication::setActiveWindow(window);
-        QT_WARNING_POP
-    }
+    if (wasHidden)
+        activateReshownFocusWindow(window);
 }
 
 void showForm(const QString& name)

@@ -95,6 +95,8 @@ TEST_F(AboutWindowTest, KontaktHandsTheEncodedMailLinkToTheSystemEachTime)
 
 TEST_F(AboutWindowTest, TextsAreWholeAndClearOfEachOtherInsideThePanel)
 {
+    showForm(form("Form6"));
+    settle();
     QWidget* panel = control<QWidget>("Form6", "Panel1");
     ASSERT_TRUE(panel);
     const QRect inside = panel->contentsRect();

@@ -3,7 +3,7 @@
 #include "tests/results/results_fixture.h"
 
 #include "shell/controls.h"
-#include "shell/clock.h"
+#include "tests/support/fixed_clock.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -262,6 +262,36 @@ TEST_F(IndicatorScreenTest, ChartButtonsAndChartCommandAreOneShot)
     EXPECT_TRUE(control<QPushButton>("Form4", "BitBtn6")->isHidden());
     EXPECT_TRUE(chart->isHidden());
     EXPECT_TRUE(indicators->isVisible());
+}
+
+TEST_F(IndicatorScreenTest, TitlesAndLongValuesStayInsideTheirFrames)
+{
+    // Revenues ten times the example give values such as "1 500,00 zł".
+    enterAndShow(withField(workedExampleEntries(), "Form3", "Edit9", "2100000"));
+    QWidget* window = form("Form4");
+    const QList<QFrame*> frames = window->findChildren<QFrame*>();
+    int checked = 0;
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (!label->isVisible() || label->textFormat() != Qt::PlainText || label->frameShape() != QFrame::NoFrame)
+            continue;
+        const QPoint start = label->geometry().topLeft() + QPoint(0, label->height() / 2);
+        const QFrame* inner = nullptr;
+        for (const QFrame* frame : frames) {
+            if (qobject_cast<const QLabel*>(frame) || frame->frameShape() == QFrame::NoFrame
+                || !frame->geometry().contains(start))
+                continue;
+            if (!inner || frame->width() * frame->height() < inner->width() * inner->height())
+                inner = frame;
+        }
+        if (!inner)
+            continue;
+        ++checked;
+        const int textRight = label->x() + label->fontMetrics().horizontalAdvance(label->text());
+        EXPECT_LE(textRight, inner->geometry().right())
+            << label->objectName().toStdString() << " \"" << label->text().toStdString() << "\" past "
+            << inner->objectName().toStdString();
+    }
+    EXPECT_GT(checked, 80);
 }
 
 TEST_F(IndicatorScreenTest, ClockPanelsFollowTheTimer)

@@ -1,7 +1,7 @@
 // The error box's text and the clock panels' formats.
 #include "shell/application.h"
-#include "shell/clock.h"
-#include "shell/dialogs.h"
+#include "tests/support/fixed_clock.h"
+#include "tests/support/recording_dialogs.h"
 
 #include <QLocale>
 #include <QPrinter>

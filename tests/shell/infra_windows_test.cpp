@@ -1,6 +1,6 @@
 // Windows, activation, navigation, start-up and the error box, with small windows of the test's own.
 #include "shell/application.h"
-#include "shell/dialogs.h"
+#include "tests/support/recording_dialogs.h"
 #include "shell/registry.h"
 #include "shell/startup.h"
 

@@ -368,14 +368,15 @@ TEST(Pictures, HaveTheirSizesAndShowTheirColours)
 
 TEST(Pictures, AreDrawnForHighDensityScreensAtTheirLayoutSize)
 {
-    // At two device pixels per pixel a picture has four times the pixels, keeps
+    // At two device pixels per pixel a logo has four times the pixels, keeps
     // its size in the layout and shows the same drawing over the whole of it.
     struct Case {
         const char* name;
         QPixmap normal, dense;
     };
-    for (const Case& c : {Case{"banner", bannerPixmap(1.0), bannerPixmap(2.0)},
-                          Case{"logo", logoPixmap(LogoColouring::Black, 1.0), logoPixmap(LogoColouring::Black, 2.0)}}) {
+    for (const Case& c : {Case{"black logo", logoPixmap(LogoColouring::Black, 1.0), logoPixmap(LogoColouring::Black, 2.0)},
+                          Case{"yellow logo", logoPixmap(LogoColouring::Yellow, 1.0),
+                               logoPixmap(LogoColouring::Yellow, 2.0)}}) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(c.dense.deviceIndependentSize(), c.normal.deviceIndependentSize());
         EXPECT_EQ(c.dense.size(), c.normal.size() * 2);

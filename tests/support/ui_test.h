@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/clock.h"
-#include "shell/dialogs.h"
+#include "tests/support/fixed_clock.h"
+#include "tests/support/recording_dialogs.h"
 #include "shell/registry.h"
 
 #include <QString>

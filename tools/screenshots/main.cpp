@@ -4,8 +4,8 @@
 #include "tools/screenshots/scenes.h"
 
 #include "shell/application.h"
-#include "shell/clock.h"
-#include "shell/dialogs.h"
+#include "tests/support/fixed_clock.h"
+#include "tests/support/recording_dialogs.h"
 #include "shell/startup.h"
 
 #include <QApplication>

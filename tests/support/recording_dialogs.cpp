@@ -1,0 +1,42 @@
+#include "tests/support/recording_dialogs.h"
+
+#include <QPrinter>
+#include <QUrl>
+
+namespace termalo {
+
+void RecordingDialogs::message(const QString& caption, const QString& text, Icon icon)
+{
+    calls.append({QStringLiteral("message"), caption, text, icon});
+}
+
+bool RecordingDialogs::askYesNo(const QString& caption, const QString& text)
+{
+    calls.append({QStringLiteral("question"), caption, text, Icon::Question});
+    return answerYes;
+}
+
+bool RecordingDialogs::choosePrinter(QPrinter& printer, QWidget* /*parent*/)
+{
+    calls.append({QStringLiteral("print"), QString(), QString(), Icon::None});
+    if (confirmPrint && !pdfFile.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfFile);
+    }
+    return confirmPrint;
+}
+
+void RecordingDialogs::openUrl(const QUrl& url)
+{
+    calls.append({QStringLiteral("url"), QString(), url.toString(), Icon::None});
+}
+
+int RecordingDialogs::count(const QString& kind) const
+{
+    int n = 0;
+    for (const Call& call : calls)
+        n += call.kind == kind ? 1 : 0;
+    return n;
+}
+
+}  // namespace termalo

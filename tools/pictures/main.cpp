@@ -1,0 +1,29 @@
+// Draws the program's pictures that are kept as resources (the banner, at one
+// and two times its size) into a folder, resources/pictures by default:
+//     build/tools/pictures resources/pictures
+#include "shell/painting.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    // Drawing needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("resources/pictures");
+    QDir().mkpath(folder);
+    bool ok = true;
+    for (const auto& [scale, name] : {std::pair{1.0, "banner.png"}, std::pair{2.0, "banner@2x.png"}}) {
+        const QString path = folder + QLatin1Char('/') + QLatin1String(name);
+        if (!termalo::drawBanner(scale).save(path)) {
+            std::fprintf(stderr, "pictures: cannot write %s\n", qPrintable(path));
+            ok = false;
+        }
+    }
+    return ok ? 0 : 1;
+}
