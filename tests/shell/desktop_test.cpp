@@ -105,6 +105,8 @@ TEST_F(DesktopTest, EveryEntryFieldIsNamedByTheCaptionBesideIt)
     for (const char* window : {"Form2", "Form3"}) {
         QWidget* w = form(window);
         ASSERT_TRUE(w);
+        showForm(w);  // labels take the size of their texts when first shown
+        settle();
         const QList<QLabel*> labels = w->findChildren<QLabel*>();
         for (QLineEdit* field : w->findChildren<QLineEdit*>()) {
             if (qobject_cast<QComboBox*>(field->parentWidget()))
