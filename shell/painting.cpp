@@ -10,6 +10,9 @@
 #include <QPainterPath>
 #include <QPen>
 #include <QPixmapCache>
+#include <QResource>
+
+#include <cstring>
 
 #include <algorithm>
 
@@ -128,18 +131,48 @@ QImage drawBanner(qreal scale)
 QPixmap bannerPixmap()
 {
     // Loaded once per run: every window that shows it gets the same picture.
-    // The pictures are drawn by drawBanner() ahead of time (tools/pictures):
-    // loading them costs a fraction of drawing the large outlined letters.
+    // The banner is drawn by drawBanner() ahead of time (tools/pictures) and kept
+    // as raw pixels in the program: showing it then costs neither the drawing of
+    // the large outlined letters nor an image decoder.
     const QString key = QStringLiteral("termalo/banner");
     if (QPixmap cached; QPixmapCache::find(key, &cached))
         return cached;
-    const bool sharp = qApp && qApp->devicePixelRatio() > 1.0;
-    QPixmap pixmap(sharp ? QStringLiteral(":/pictures/banner@2x.png") : QStringLiteral(":/pictures/banner.png"));
-    if (pixmap.isNull())
-        pixmap = QPixmap::fromImage(drawBanner(sharp ? 2.0 : 1.0));
-    pixmap.setDevicePixelRatio(sharp ? 2.0 : 1.0);
+    const qreal scale = qApp && qApp->devicePixelRatio() > 1.0 ? 2.0 : 1.0;
+    QImage image = rawPicture(scale > 1.0 ? QStringLiteral(":/pictures/banner@2x.raw")
+                                          : QStringLiteral(":/pictures/banner.raw"));
+    if (image.isNull())
+        image = drawBanner(scale);
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(scale);
     QPixmapCache::insert(key, pixmap);
     return pixmap;
+}
+
+QByteArray rawPictureData(const QImage& picture)
+{
+    const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+    QByteArray data;
+    const quint32 size[2] = {quint32(image.width()), quint32(image.height())};
+    data.append(reinterpret_cast<const char*>(size), sizeof size);
+    for (int y = 0; y < image.height(); ++y)
+        data.append(reinterpret_cast<const char*>(image.constScanLine(y)), image.width() * 4);
+    return data;
+}
+
+QImage rawPicture(const QString& resource)
+{
+    const QResource file(resource);
+    // Stored uncompressed: the pixels are read in place.
+    if (!file.isValid() || file.compressionAlgorithm() != QResource::NoCompression
+        || file.size() < qint64(2 * sizeof(quint32)))
+        return {};
+    quint32 size[2];
+    std::memcpy(size, file.data(), sizeof size);
+    const qint64 bytes = qint64(size[0]) * size[1] * 4;
+    if (size[0] == 0 || size[1] == 0 || file.size() != qint64(sizeof size) + bytes)
+        return {};
+    return QImage(file.data() + sizeof size, int(size[0]), int(size[1]), int(size[0]) * 4,
+                  QImage::Format_RGB32);
 }
 
 QPixmap logoPixmap(LogoColouring colouring, qreal ratio)

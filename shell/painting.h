@@ -20,6 +20,13 @@ QPixmap bannerPixmap();
 // keeps in resources/pictures).
 QImage drawBanner(qreal scale);
 
+// Pictures kept as raw pixels: two 32-bit sizes (width, height) in the
+// machine's byte order, then the rows in QImage::Format_RGB32.
+QByteArray rawPictureData(const QImage& image);
+// The picture of an uncompressed resource in that form, read in place (the
+// image shares the program's data); a null image when there is none.
+QImage rawPicture(const QString& resource);
+
 // The small logo, 129 x 25: "Termalo" with "ver. 1.0", letters outlined in red
 // on silver, in black or yellow. Drawn for `ratio` device pixels per pixel (by
 // default the highest ratio of the screens), so it stays crisp on high-density
