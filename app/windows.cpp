@@ -4,6 +4,7 @@
 #include "entry/tform3.h"
 #include "help/methodology_windows.h"
 #include "help/tform15.h"
+#include "help/tform6.h"
 #include "results/chart_window.h"
 #include "results/tform4.h"
 #include "results/tform5.h"
@@ -19,6 +20,7 @@ void startUp()
         [] { return new TForm3; },
         [] { return new TForm4; },
         [] { return new TForm5; },
+        [] { return new TForm6; },
         // The chart windows.
         [] { return new TForm7; },
         [] { return new TForm8; },
