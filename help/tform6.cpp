@@ -32,6 +32,11 @@ void TForm6::firstShow()
 {
     wrapToWidth(ui->Comments, 205);
     wrapToWidth(ui->Label2, 154);
+    // The department's name takes two lines of the substitute font; the label
+    // rises as far as needed for both to end inside the panel's bevel.
+    constexpr int kBevel = 2;
+    ui->Label2->move(ui->Label2->x(),
+                     std::min(ui->Label2->y(), ui->Panel1->height() - kBevel - ui->Label2->height()));
     // The address line ends in an arrow at "&Kontakt"; when the address is too
     // long for the room before the button, the line starts further left.
     constexpr int kArrowGap = 6;

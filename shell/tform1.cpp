@@ -36,7 +36,7 @@ const QStringList kSecondDescription = {
     QStringLiteral(" działalności podmiotów turystyki zdrowotnej."),
     QStringLiteral(" Program  powstał  na  Wydziale  Ekonomiki  i  Zarządzania"),
     QStringLiteral(" Uniwersytetu   Nadbużańskiego,   w   Katedrze"),
-    QStringLiteral(" Ekonomiki Uzdrowisk."),
+    QStringLiteral(" Ekonomiki Turystyki i Usług Uzdrowiskowych."),
 };
 
 QFont pixelFont(const QString& family, int pixels)
