@@ -2,6 +2,10 @@
 #include "shell/startup.h"
 #include "entry/tform2.h"
 #include "entry/tform3.h"
+#include "help/methodology_windows.h"
+#include "help/tform15.h"
+#include "help/tform6.h"
+#include "results/chart_window.h"
 #include "results/tform4.h"
 #include "results/tform5.h"
 #include "shell/tform1.h"
@@ -16,6 +20,35 @@ void startUp()
         [] { return new TForm3; },
         [] { return new TForm4; },
         [] { return new TForm5; },
+        [] { return new TForm6; },
+        // The chart windows.
+        [] { return new TForm7; },
+        [] { return new TForm8; },
+        [] { return new TForm9; },
+        [] { return new TForm10; },
+        [] { return new TForm11; },
+        [] { return new TForm12; },
+        [] { return new TForm13; },
+        [] { return new TForm14; },
+        // The methodology browser: the menu and its pages (there is no Form22).
+        [] { return new TForm15; },
+        [] { return new TForm16; },
+        [] { return new TForm17; },
+        [] { return new TForm18; },
+        [] { return new TForm19; },
+        [] { return new TForm20; },
+        [] { return new TForm21; },
+        [] { return new TForm23; },
+        [] { return new TForm24; },
+        [] { return new TForm25; },
+        [] { return new TForm26; },
+        [] { return new TForm27; },
+        [] { return new TForm28; },
+        [] { return new TForm29; },
+        [] { return new TForm30; },
+        [] { return new TForm31; },
+        [] { return new TForm32; },
+        [] { return new TForm33; },
     });
 }
 

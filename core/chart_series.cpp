@@ -88,21 +88,8 @@ const ChartSeriesLayout* chartSeriesFor(std::string_view window) {
 
 std::span<const std::uint32_t, 16> defaultPalette() { return kPalette; }
 
-namespace {
-
-std::string invalidIntegerMessage(std::string_view text) {
-    // Appended piece by piece: g++ 12 at -O3 warns falsely (-Wrestrict) about
-    // "'" + std::string(...).
-    std::string message;
-    message.reserve(text.size() + 32);
-    message.append(1, '\'').append(text).append("' is not a valid integer value");
-    return message;
-}
-
-}  // namespace
-
 InvalidIntegerError::InvalidIntegerError(std::string_view text)
-    : std::runtime_error(invalidIntegerMessage(text)) {}
+    : std::runtime_error("'" + std::string(text) + "' is not a valid integer value") {}
 
 std::int32_t parseHandOverField(std::string_view text) {
     std::size_t i = 0;

@@ -4,7 +4,7 @@
 #include "shell/dialogs.h"
 
 #include <QPainter>
-#include <QPixmap>
+#include <QPicture>
 #include <QPrinter>
 #include <QWidget>
 
@@ -16,17 +16,23 @@ bool printWindowImage(QWidget* window)
     if (!dialogs().choosePrinter(printer, window))
         return false;
 
-    const QPixmap image = window->grab();
-    const QSizeF onScreen = image.deviceIndependentSize();
+    // Qt renders a widget straight onto a printer through a bitmap; recorded as a
+    // picture first, the window's texts and lines stay drawing commands.
+    QPicture drawing;
+    {
+        QPainter recorder(&drawing);
+        window->render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    }
 
     QPainter painter;
     if (!painter.begin(&printer))
         throw Error(QStringLiteral("Nie można rozpocząć drukowania"));
-    const qreal scaleX = qreal(printer.logicalDpiX()) / window->logicalDpiX();
-    const qreal scaleY = qreal(printer.logicalDpiY()) / window->logicalDpiY();
+    // A picture is played back scaled by the printer's resolution over its own;
+    // the window's own resolution completes the on-screen size.
+    painter.scale(qreal(drawing.logicalDpiX()) / window->logicalDpiX(),
+                  qreal(drawing.logicalDpiY()) / window->logicalDpiY());
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(QRectF(0, 0, onScreen.width() * scaleX, onScreen.height() * scaleY), image,
-                       QRectF(image.rect()));
+    painter.drawPicture(0, 0, drawing);
     if (!painter.end())
         throw Error(QStringLiteral("Nie można zakończyć drukowania"));
     return true;

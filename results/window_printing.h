@@ -5,9 +5,11 @@ class QWidget;
 namespace termalo {
 
 // "&Drukuj" of the indicator and report screens: asks for a printer through the
-// dialogs port and prints the window's client-area image on one page, at the top
-// left, scaled by the printer's resolution over the window's so that it keeps
-// its on-screen size. Returns false when the user cancels (nothing is printed).
+// dialogs port and prints the window's client area on one page, at the top left,
+// scaled by the printer's resolution over the window's so that it keeps its
+// on-screen size. The window draws itself onto the printer, so its texts and
+// lines go to paper as vectors (sharp on paper, text in a PDF); only its
+// pictures are images. Returns false when the user cancels (nothing is printed).
 // Throws termalo::Error when the printer cannot be used.
 bool printWindowImage(QWidget* window);
 

@@ -1,37 +1,24 @@
 #include "shell/dialogs.h"
 
+#include "shell/message_box.h"
+
 #include <QDesktopServices>
-#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 
 namespace termalo {
 namespace {
 
-QMessageBox::Icon toMessageBoxIcon(Dialogs::Icon icon)
-{
-    switch (icon) {
-    case Dialogs::Icon::Information: return QMessageBox::Information;
-    case Dialogs::Icon::Stop: return QMessageBox::Critical;
-    case Dialogs::Icon::Question: return QMessageBox::Question;
-    case Dialogs::Icon::None: break;
-    }
-    return QMessageBox::NoIcon;
-}
-
 class RealDialogs : public Dialogs {
 public:
     void message(const QString& caption, const QString& text, Icon icon) override
     {
-        QMessageBox box(toMessageBoxIcon(icon), caption, text, QMessageBox::Ok);
-        box.exec();
+        makeMessageBox(caption, text, icon)->exec();
     }
 
     bool askYesNo(const QString& caption, const QString& text) override
     {
-        QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-        return box.exec() == QMessageBox::Yes;
+        return makeQuestionBox(caption, text)->exec() == QMessageBox::Yes;
     }
 
     bool choosePrinter(QPrinter& printer, QWidget* parent) override

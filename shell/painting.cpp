@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -11,6 +13,8 @@
 #include <QResource>
 
 #include <cstring>
+
+#include <algorithm>
 
 namespace termalo {
 
@@ -61,6 +65,27 @@ void drawOutlined(QPainter& painter, const QPainterPath& path, const QBrush& fil
     QPen pen(outline, outlineWidth * 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     painter.strokePath(path, pen);
     painter.fillPath(path, fill);
+}
+
+qreal pictureRatio(qreal ratio)
+{
+    if (ratio > 0)
+        return ratio;
+    return qGuiApp ? std::max<qreal>(1.0, qGuiApp->devicePixelRatio()) : 1.0;
+}
+
+// A picture of `size` layout pixels with `ratio` device pixels per pixel;
+// painting on it uses layout pixels.
+QPixmap picture(QSize size, qreal ratio)
+{
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
+QString pictureKey(const char* name, qreal ratio)
+{
+    return QStringLiteral("termalo/%1@%2").arg(QString::fromLatin1(name)).arg(ratio);
 }
 
 }  // namespace
@@ -150,14 +175,14 @@ QImage rawPicture(const QString& resource)
                   QImage::Format_RGB32);
 }
 
-QPixmap logoPixmap(LogoColouring colouring)
+QPixmap logoPixmap(LogoColouring colouring, qreal ratio)
 {
-    const QString key = colouring == LogoColouring::Yellow ? QStringLiteral("termalo/logo-yellow")
-                                                           : QStringLiteral("termalo/logo-black");
+    ratio = pictureRatio(ratio);
+    const QString key = pictureKey(colouring == LogoColouring::Yellow ? "logo-yellow" : "logo-black", ratio);
     if (QPixmap cached; QPixmapCache::find(key, &cached))
         return cached;
     const QSize size(129, 25);
-    QPixmap pixmap(size);
+    QPixmap pixmap = picture(size, ratio);
     pixmap.fill(QColor(192, 192, 192));
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -176,6 +201,63 @@ QPixmap logoPixmap(LogoColouring colouring)
     painter.end();
     QPixmapCache::insert(key, pixmap);
     return pixmap;
+}
+
+void paintProgramIcon(QPainter& painter, const QRectF& square)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(square.topLeft());
+    const qreal side = std::min(square.width(), square.height());
+    painter.scale(side / 256.0, side / 256.0);  // drawn on a 256 x 256 grid
+
+    // The banner's blue, rounded like the desktop's application icons.
+    const QRectF tile(8, 8, 240, 240);
+    QLinearGradient sky(0, tile.top(), 0, tile.bottom());
+    sky.setColorAt(0.0, QColor(0, 0, 250));
+    sky.setColorAt(1.0, QColor(0, 0, 150));
+    QPainterPath rounded;
+    rounded.addRoundedRect(tile, 44, 44);
+    painter.fillPath(rounded, sky);
+    painter.strokePath(rounded, QPen(QColor(0, 0, 90), 6));
+
+    // The banner's letter: red italic with a dark rim and a soft shadow.
+    QPainterPath letter = textPath(QStringLiteral("T"), pictureFont(220, true), QPointF(0, 0));
+    const QRectF ink = letter.boundingRect();
+    letter.translate(tile.center() - ink.center() + QPointF(-4, -4));
+    painter.fillPath(letter.translated(10, 10), QColor(0, 0, 40, 170));
+    QLinearGradient red(0, letter.boundingRect().top(), 0, letter.boundingRect().bottom());
+    red.setColorAt(0.0, QColor(255, 70, 50));
+    red.setColorAt(0.55, QColor(225, 0, 0));
+    red.setColorAt(1.0, QColor(150, 0, 0));
+    drawOutlined(painter, letter, red, QColor(40, 0, 0), 5.0);
+    painter.restore();
+}
+
+namespace {
+
+// Draws the icon at whatever size is asked for, so every size is sharp.
+class ProgramIconEngine : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode /*mode*/, QIcon::State /*state*/) override
+    {
+        paintProgramIcon(*painter, rect);
+    }
+    QIconEngine* clone() const override { return new ProgramIconEngine; }
+    QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override
+    {
+        QList<QSize> sizes;
+        for (int side : {16, 22, 24, 32, 48, 64, 128, 256})
+            sizes.append(QSize(side, side));
+        return sizes;
+    }
+};
+
+}  // namespace
+
+QIcon programIcon()
+{
+    return QIcon(new ProgramIconEngine);
 }
 
 }  // namespace termalo

@@ -29,7 +29,8 @@ public:
     {
         if (event->type() == QEvent::WindowActivate && watched->isWidgetType()) {
             auto* window = static_cast<QWidget*>(watched);
-            if (WindowRegistry::isRegistered(window))
+            // A window hidden while its activation was on the way stays inactive.
+            if (WindowRegistry::isRegistered(window) && window->isVisible())
                 activated(window);
         }
         return false;
@@ -37,6 +38,7 @@ public:
 
     void activated(QWidget* window)
     {
+        handedTo = nullptr;
         remember(window);
         if (window == last)
             return;  // back from a message box or dialog, or activated again
@@ -72,6 +74,9 @@ public:
     }
 
     QPointer<QWidget> last;
+    // The window that closeForm() last passed the activation to; under the
+    // headless platform it arrives later, after any further closes in a row.
+    QPointer<QWidget> handedTo;
     QList<QWidget*> history;
 };
 
@@ -208,7 +213,8 @@ void closeForm(QWidget* window)
         window->close();  // the main window asks whether to end the program
         return;
     }
-    const bool wasActive = window->isActiveWindow() || lastActiveForm() == window;
+    const bool wasActive = window->isActiveWindow() || lastActiveForm() == window
+                           || (tracker && tracker->handedTo == window);
     window->hide();
     if (!wasActive || !tracker)
         return;
@@ -216,6 +222,7 @@ void closeForm(QWidget* window)
     tracker->last = nullptr;
     for (QWidget* candidate : std::as_const(tracker->history)) {
         if (candidate != window && candidate->isVisible()) {
+            tracker->handedTo = candidate;
             bringToFront(candidate);
             return;
         }

@@ -1,6 +1,7 @@
 #include "shell/startup.h"
 
 #include "shell/application.h"
+#include "shell/desktop.h"
 #include "shell/painting.h"
 #include "shell/registry.h"
 
@@ -20,6 +21,7 @@ std::function<void()>& endProgramHandler()
 void startUpWith(const std::vector<WindowFactory>& factories)
 {
     QCoreApplication::setApplicationName(QString::fromUtf8(kApplicationTitle));
+    setUpDesktopIntegration();
     installFontSubstitutions();
     installActivationTracking();
     for (const WindowFactory& make : factories) {

@@ -366,6 +366,30 @@ TEST(Pictures, HaveTheirSizesAndShowTheirColours)
     }
 }
 
+TEST(Pictures, AreDrawnForHighDensityScreensAtTheirLayoutSize)
+{
+    // At two device pixels per pixel a logo has four times the pixels, keeps
+    // its size in the layout and shows the same drawing over the whole of it.
+    struct Case {
+        const char* name;
+        QPixmap normal, dense;
+    };
+    for (const Case& c : {Case{"black logo", logoPixmap(LogoColouring::Black, 1.0), logoPixmap(LogoColouring::Black, 2.0)},
+                          Case{"yellow logo", logoPixmap(LogoColouring::Yellow, 1.0),
+                               logoPixmap(LogoColouring::Yellow, 2.0)}}) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.dense.deviceIndependentSize(), c.normal.deviceIndependentSize());
+        EXPECT_EQ(c.dense.size(), c.normal.size() * 2);
+        const QImage normal = c.normal.toImage();
+        const QImage reduced = c.dense.toImage().scaled(normal.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        long difference = 0;
+        for (int y = 0; y < normal.height(); ++y)
+            for (int x = 0; x < normal.width(); ++x)
+                difference += std::abs(qGray(normal.pixel(x, y)) - qGray(reduced.pixel(x, y)));
+        EXPECT_LT(difference / (normal.width() * normal.height()), 12) << "mean grey difference";
+    }
+}
+
 // ------------------------------------------------------------ keyboard and layout
 
 TEST_F(MainWindowTest, ButtonsTakeFocusInTheirOrderAndShowAHand)

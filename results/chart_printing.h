@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QRectF>
+#include <QSizeF>
+
+class QWidget;
+
+namespace termalo {
+
+class IndicatorChart;
+
+// Where a chart of `chartSize` goes on a page of `pageSize`: 15 % of the page
+// on the left and right when the chart is wider than tall (on the top and bottom
+// otherwise), the other two margins from the chart's aspect ratio, centred.
+QRectF chartPageRect(const QSizeF& pageSize, const QSizeF& chartSize);
+
+// "&Drukuj" of a chart window: asks for a printer through the dialogs port and
+// prints the chart alone on one page, drawn as vectors, so that text stays text.
+// Returns false when the user cancels (nothing is printed). Throws
+// termalo::Error when the printer cannot be used.
+bool printChart(IndicatorChart* chart, QWidget* parent);
+
+}  // namespace termalo

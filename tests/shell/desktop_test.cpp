@@ -1,0 +1,164 @@
+// The program on a Linux desktop: its icon and desktop entry name, Qt's standard
+// dialogs in Polish, the light design under a dark theme, and names for screen
+// readers.
+#include "tests/support/ui_test.h"
+
+#include "shell/desktop.h"
+#include "shell/message_box.h"
+#include "shell/startup.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace termalo::testing {
+namespace {
+
+QString accessibleName(QObject* object)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+    return iface ? iface->text(QAccessible::Name) : QString();
+}
+
+class DesktopTest : public UiTest {
+protected:
+    // The indicator screen as the user sees it.
+    QImage indicatorScreen()
+    {
+        QWidget* form4 = form("Form4");
+        showForm(form4);
+        settle();
+        return form4->grab().toImage();
+    }
+};
+
+TEST_F(DesktopTest, EveryWindowShowsTheProgramIconAndIsNamedByItsCaption)
+{
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "termalo");
+    ASSERT_FALSE(WindowRegistry::windows().isEmpty());
+    for (QWidget* window : WindowRegistry::windows()) {
+        SCOPED_TRACE(window->objectName().toStdString());
+        EXPECT_FALSE(window->windowIcon().pixmap(32, 32).isNull());
+        EXPECT_FALSE(window->windowTitle().isEmpty());
+        EXPECT_EQ(accessibleName(window), window->windowTitle());
+    }
+}
+
+TEST_F(DesktopTest, ClosingQuestionOffersPolishButtonsUnderPolishSettings)
+{
+    ASSERT_EQ(QLocale::system().language(), QLocale::Polish) << "the tests run under pl_PL";
+    EXPECT_TRUE(installQtTranslation());
+    const auto box = makeQuestionBox(QStringLiteral("Uwaga!"), QStringLiteral("Chcesz zakończyc aplikację?"));
+    ASSERT_TRUE(box->button(QMessageBox::Yes));
+    ASSERT_TRUE(box->button(QMessageBox::No));
+    EXPECT_EQ(box->button(QMessageBox::Yes)->text(), "&Tak");
+    EXPECT_EQ(box->button(QMessageBox::No)->text(), "&Nie");
+    EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Yes));
+    EXPECT_EQ(makeMessageBox("Termalo 1.0", "Błąd", Dialogs::Icon::Stop)->button(QMessageBox::Ok)->text(), "OK");
+    // The print dialog's own texts come from the same translation.
+    EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print"), "Drukowanie");
+}
+
+QPalette darkDesktopPalette()
+{
+    QPalette dark(QColor(53, 53, 53));  // a dark grey button face; Qt derives the rest
+    dark.setColor(QPalette::Window, QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(35, 35, 35));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    return dark;
+}
+
+TEST_F(DesktopTest, DarkDesktopThemeLeavesTheIndicatorScreenAsDesigned)
+{
+    const QImage light = indicatorScreen();
+    shutDown();
+    settle();
+
+    // The desktop's dark theme is the application's palette before the program starts.
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(darkDesktopPalette());
+    startUp();
+    settle();
+    const QImage underDark = indicatorScreen();
+    QApplication::setPalette(before);
+
+    ASSERT_EQ(underDark.size(), light.size());
+    int differing = 0;
+    for (int y = 0; y < light.height(); ++y)
+        for (int x = 0; x < light.width(); ++x)
+            differing += light.pixel(x, y) != underDark.pixel(x, y);
+    EXPECT_EQ(differing, 0) << "pixels that the dark theme changed";
+    // The window's face stays light behind the navy titles.
+    EXPECT_EQ(QColor(underDark.pixel(4, 4)), lightPalette().color(QPalette::Button));
+}
+
+TEST_F(DesktopTest, EveryEntryFieldIsNamedByTheCaptionBesideIt)
+{
+    for (const char* window : {"Form2", "Form3"}) {
+        QWidget* w = form(window);
+        ASSERT_TRUE(w);
+        showForm(w);  // labels take the size of their texts when first shown
+        settle();
+        const QList<QLabel*> labels = w->findChildren<QLabel*>();
+        for (QLineEdit* field : w->findChildren<QLineEdit*>()) {
+            if (qobject_cast<QComboBox*>(field->parentWidget()))
+                continue;  // the editor inside a period box: named with its box below
+            SCOPED_TRACE(QStringLiteral("%1/%2").arg(window, field->objectName()).toStdString());
+            const QString name = accessibleName(field);
+            ASSERT_FALSE(name.isEmpty());
+            // The caption on the field's row, to its left.
+            const QLabel* caption = nullptr;
+            for (const QLabel* label : labels) {
+                const QRect r = label->geometry();
+                if (r.right() <= field->x() + 8 && r.center().y() >= field->y() - 4
+                    && r.center().y() <= field->geometry().bottom() + 4
+                    && (!caption || r.right() > caption->geometry().right()))
+                    caption = label;
+            }
+            ASSERT_TRUE(caption);
+            EXPECT_EQ(name, caption->text());
+        }
+        for (QComboBox* box : w->findChildren<QComboBox*>())
+            EXPECT_FALSE(accessibleName(box).isEmpty()) << box->objectName().toStdString();
+    }
+}
+
+TEST_F(DesktopTest, EveryChartButtonIsNamedByTheChartItOpens)
+{
+    QStringList names;
+    for (int i = 2; i <= 8; ++i) {
+        auto* button = control<QPushButton>("Form4", QStringLiteral("BitBtn%1").arg(i));
+        ASSERT_TRUE(button);
+        const QString name = accessibleName(button);
+        EXPECT_TRUE(name.startsWith("Wykres - ")) << name.toStdString();
+        names << name;
+
+        // Where the chart windows are built, the name is the caption of the one the button opens.
+        showForm(form("Form4"));
+        settle();
+        QList<QWidget*> before;
+        for (QWidget* window : WindowRegistry::windows())
+            if (window->isVisible())
+                before << window;
+        QTest::mouseClick(button, Qt::LeftButton);
+        settle();
+        for (QWidget* window : WindowRegistry::windows()) {
+            if (window->isVisible() && !before.contains(window)) {
+                EXPECT_EQ(name, window->windowTitle()) << button->objectName().toStdString();
+            }
+        }
+    }
+    names.removeDuplicates();
+    EXPECT_EQ(names.size(), 7);
+}
+
+}  // namespace
+}  // namespace termalo::testing

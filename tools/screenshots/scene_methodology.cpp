@@ -1,0 +1,42 @@
+// The methodology menu, every page of every chain as the user walks it, and each
+// formula picture at four times its size.
+#include "help/formula_pictures.h"
+#include "help/methodology_pages.h"
+#include "shell/registry.h"
+#include "tools/screenshots/scenes.h"
+
+#include <QLabel>
+#include <QPixmap>
+
+namespace termalo::screenshots {
+namespace {
+
+void methodologyScene()
+{
+    showForm(QStringLiteral("Form15"));
+    shoot(WindowRegistry::find(QStringLiteral("Form15")), QStringLiteral("form15_menu"));
+    for (const help::Chain& chain : help::chains()) {
+        for (const QString& page : chain.pages) {
+            showForm(page);
+            shoot(WindowRegistry::find(page), page.toLower());
+        }
+    }
+}
+
+void formulaScene()
+{
+    for (int number = 1; number <= help::kFormulaCount; ++number) {
+        const QImage& picture = help::formulaPicture(number);
+        QLabel enlarged;
+        enlarged.setPixmap(QPixmap::fromImage(picture.scaled(picture.size() * 4)));
+        enlarged.adjustSize();
+        enlarged.show();
+        shoot(&enlarged, QStringLiteral("formula%1_x4").arg(number, 2, 10, QLatin1Char('0')));
+    }
+}
+
+const SceneRegistrar pages(60, "methodology", &methodologyScene);
+const SceneRegistrar pictures(61, "formula pictures", &formulaScene);
+
+}  // namespace
+}  // namespace termalo::screenshots
