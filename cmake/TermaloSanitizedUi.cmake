@@ -27,7 +27,7 @@ if(TERMALO_SANITIZED_UI_TESTS)
     BUILD_ALWAYS ON
     INSTALL_COMMAND "")
   # The core tests run sanitized on their own already; the remaining checks
-  # look at the program file, not at behaviour.
+  # look at the program file and its installation, not at behaviour.
   add_test(NAME ui_tests_sanitized
            COMMAND ${CMAKE_CTEST_COMMAND} --test-dir ${sanitized_dir} --output-on-failure -j2
                    -E "^(core_tests|product_links_no_test_double|desktop_entry_valid|appstream_metainfo_valid|install_tree)$")
