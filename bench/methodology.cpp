@@ -74,9 +74,9 @@ void BM_FloorBareWindows(benchmark::State& state)
         for (const auto& layout : termalo::help::pageLayouts()) {
             auto window = std::make_unique<QWidget>();
             window->resize(layout.frame.size());
-            for (const auto& spec : layout.labels) {
-                auto* label = new QLabel(spec.text(), window.get());
-                label->move(spec.position);
+            for (const auto& item : layout.labels) {
+                auto* label = new QLabel(item.text(), window.get());
+                label->move(item.position);
                 label->adjustSize();
             }
             window->show();

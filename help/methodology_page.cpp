@@ -71,37 +71,37 @@ void MethodologyPage::usePage(const QString& name)
     groupBox_->setGeometry(page.groupBox);
     groupBox_->setTitle(page.groupCaption);
 
-    for (const PageLabel& spec : page.labels) {
-        QLabel* label = child<QLabel>(groupBox_, spec.name);
+    for (const PageLabel& item : page.labels) {
+        QLabel* label = child<QLabel>(groupBox_, item.name);
         if (!label)
-            label = makeLabel(groupBox_, spec.name);
-        label->move(spec.position);
-        label->setText(spec.text());
+            label = makeLabel(groupBox_, item.name);
+        label->move(item.position);
+        label->setText(item.text());
     }
-    for (const PagePicture& spec : page.pictures) {
-        QLabel* picture = child<QLabel>(groupBox_, spec.name);
+    for (const PagePicture& item : page.pictures) {
+        QLabel* picture = child<QLabel>(groupBox_, item.name);
         if (!picture) {
             picture = new QLabel(groupBox_);
-            picture->setObjectName(spec.name);
+            picture->setObjectName(item.name);
         }
-        picture->setGeometry(QRect(spec.position, formulaPictureSize(spec.formula)));
-        picture->setProperty("formula", spec.formula);
-        picture->setAccessibleName(formulaText(spec.formula));
+        picture->setGeometry(QRect(item.position, formulaPictureSize(item.formula)));
+        picture->setProperty("formula", item.formula);
+        picture->setAccessibleName(formulaText(item.formula));
         picture->clear();
         // Pictures stand above the labels whose rectangles hold them.
         picture->raise();
     }
     QPushButton* previous = nullptr;
     for (std::size_t i = 0; i < page.buttons.size(); ++i) {
-        const PageButton& spec = page.buttons[i];
+        const PageButton& item = page.buttons[i];
         const QString buttonName = u"Button%1"_s.arg(i + 1);
         auto* button = child<QPushButton>(groupBox_, buttonName);
         if (!button) {
             button = new QPushButton(groupBox_);
             button->setObjectName(buttonName);
         }
-        button->setText(spec.caption);
-        button->setGeometry(spec.geometry);
+        button->setText(item.caption);
+        button->setGeometry(item.geometry);
         button->raise();
         if (previous)
             setTabOrder(previous, button);
@@ -115,13 +115,13 @@ void MethodologyPage::completeContent()
     if (complete_ || !layout_)
         return;
     complete_ = true;
-    for (const PageLabel& spec : layout_->labels) {
-        if (auto* label = child<QLabel>(groupBox_, spec.name))
+    for (const PageLabel& item : layout_->labels) {
+        if (auto* label = child<QLabel>(groupBox_, item.name))
             label->adjustSize();
     }
-    for (const PagePicture& spec : layout_->pictures) {
-        auto* picture = child<QLabel>(groupBox_, spec.name);
-        const QImage& image = formulaPicture(spec.formula);
+    for (const PagePicture& item : layout_->pictures) {
+        auto* picture = child<QLabel>(groupBox_, item.name);
+        const QImage& image = formulaPicture(item.formula);
         if (picture && !image.isNull())
             picture->setPixmap(QPixmap::fromImage(image));
     }

@@ -1,5 +1,7 @@
 #include "results/indicator_chart.h"
 
+#include "shell/painting.h"
+
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
@@ -45,16 +47,6 @@ QFont pixelFont(const QString& family, int pixels, bool bold = false)
 QFont titleFont() { return pixelFont(QStringLiteral("Arial"), 11, true); }
 QFont tickFont() { return pixelFont(QStringLiteral("Arial"), 9); }
 QFont markFont() { return pixelFont(QStringLiteral("Arial"), 10); }
-
-QBrush barBrush(const QColor& colour)
-{
-    QLinearGradient gradient(0, 0, 1, 0);
-    gradient.setCoordinateMode(QGradient::ObjectBoundingMode);
-    gradient.setColorAt(0.0, colour.lighter(160));
-    gradient.setColorAt(0.45, colour);
-    gradient.setColorAt(1.0, colour.darker(170));
-    return QBrush(gradient);
-}
 
 QGraphicsSimpleTextItem* textItem(QGraphicsItem* parent, const QString& text, const QFont& font, const QColor& colour)
 {
@@ -243,13 +235,13 @@ void IndicatorChart::appendPoint(const PlottedPoint& point)
             for (int i = 0; i < index; ++i)
                 set->append(0.0);
             set->append(point.value);
-            set->setBrush(barBrush(point.colour));
+            set->setBrush(chartBarBrush(point.colour));
             set->setPen(QPen(point.colour.darker(220), 0.8));
             bars_->append(set);
         } else {
             if (bars_->barSets().isEmpty()) {
                 auto* set = new QBarSet(QString());
-                set->setBrush(barBrush(point.colour));
+                set->setBrush(chartBarBrush(point.colour));
                 set->setPen(QPen(point.colour.darker(220), 0.8));
                 bars_->append(set);
             }

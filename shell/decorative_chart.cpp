@@ -1,6 +1,7 @@
 #include "shell/decorative_chart.h"
 
 #include "shell/application.h"
+#include "shell/painting.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -91,16 +92,6 @@ QFont pixelFont(const QString& family, int pixels, bool bold = false)
     return font;
 }
 
-QBrush barBrush(const QColor& colour)
-{
-    QLinearGradient gradient(0, 0, 1, 0);
-    gradient.setCoordinateMode(QGradient::ObjectBoundingMode);
-    gradient.setColorAt(0.0, colour.lighter(160));
-    gradient.setColorAt(0.45, colour);
-    gradient.setColorAt(1.0, colour.darker(170));
-    return QBrush(gradient);
-}
-
 }  // namespace
 
 const QList<QColor>& DecorativeChart::palette()
@@ -188,7 +179,7 @@ void DecorativeChart::build()
     for (int slot = 0; slot < kPointsPerPage; ++slot) {
         auto* set = new QBarSet(QStringLiteral("Bar"));
         const QColor colour = palette().at(slot % palette().size());
-        set->setBrush(barBrush(colour));
+        set->setBrush(chartBarBrush(colour));
         set->setPen(QPen(colour.darker(220), 0.8));
         for (int i = 0; i < kPointsPerPage; ++i)
             set->append(0.0);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QBrush>
 #include <QImage>
 #include <QPixmap>
 #include <QRect>
@@ -26,6 +27,9 @@ QByteArray rawPictureData(const QImage& image);
 // The picture of an uncompressed resource in that form, read in place (the
 // image shares the program's data); a null image when there is none.
 QImage rawPicture(const QString& resource);
+
+// The bars of the program's charts: lit from the left, shaded to the right.
+QBrush chartBarBrush(const QColor& colour);
 
 // The small logo, 129 x 25: "Termalo" with "ver. 1.0", letters outlined in red
 // on silver, in black or yellow. Drawn for `ratio` device pixels per pixel (by
