@@ -57,6 +57,16 @@ QPainterPath textPath(const QString& text, const QFont& font, QPointF origin)
     return path;
 }
 
+// The banner's red letters: light at the top of `letters`, dark at the bottom.
+QLinearGradient bannerRed(const QRectF& letters)
+{
+    QLinearGradient red(0, letters.top(), 0, letters.bottom());
+    red.setColorAt(0.0, QColor(255, 70, 50));
+    red.setColorAt(0.55, QColor(225, 0, 0));
+    red.setColorAt(1.0, QColor(150, 0, 0));
+    return red;
+}
+
 void drawOutlined(QPainter& painter, const QPainterPath& path, const QBrush& fill, const QColor& outline,
                   qreal outlineWidth)
 {
@@ -111,11 +121,7 @@ QImage drawBanner(qreal scale)
     // A soft shadow below and to the right lifts the letters off the background.
     painter.fillPath(name.translated(5, 5), QColor(0, 0, 60, 160));
 
-    QLinearGradient red(0, name.boundingRect().top(), 0, name.boundingRect().bottom());
-    red.setColorAt(0.0, QColor(255, 70, 50));
-    red.setColorAt(0.55, QColor(225, 0, 0));
-    red.setColorAt(1.0, QColor(150, 0, 0));
-    drawOutlined(painter, name, red, QColor(40, 0, 0), 2.0);
+    drawOutlined(painter, name, bannerRed(name.boundingRect()), QColor(40, 0, 0), 2.0);
 
     const QFont versionFont = pictureFont(30, true);
     const QRectF nameInk = name.boundingRect();
@@ -236,11 +242,7 @@ void paintProgramIcon(QPainter& painter, const QRectF& square)
     const QRectF ink = letter.boundingRect();
     letter.translate(tile.center() - ink.center() + QPointF(-4, -4));
     painter.fillPath(letter.translated(10, 10), QColor(0, 0, 40, 170));
-    QLinearGradient red(0, letter.boundingRect().top(), 0, letter.boundingRect().bottom());
-    red.setColorAt(0.0, QColor(255, 70, 50));
-    red.setColorAt(0.55, QColor(225, 0, 0));
-    red.setColorAt(1.0, QColor(150, 0, 0));
-    drawOutlined(painter, letter, red, QColor(40, 0, 0), 5.0);
+    drawOutlined(painter, letter, bannerRed(letter.boundingRect()), QColor(40, 0, 0), 5.0);
     painter.restore();
 }
 
