@@ -144,24 +144,31 @@ void Form::keepLabelsInsideFrames()
 
 void Form::keepInsideFrame(QLabel* label)
 {
-    // The innermost frame whose box holds the label's starting point; a group
-    // title sits on the frame's top edge, so half a line above it counts.
-    const QPoint start = label->geometry().topLeft() + QPoint(0, label->height() / 2);
-    const QFrame* inner = nullptr;
-    for (const QFrame* frame : findChildren<QFrame*>()) {
-        if (qobject_cast<const QLabel*>(frame) || frame->frameShape() == QFrame::NoFrame
-            || frame->parentWidget() != label->parentWidget())
-            continue;
-        if (!frame->geometry().contains(start))
-            continue;
-        if (!inner || frame->width() * frame->height() < inner->width() * inner->height())
-            inner = frame;
+    // The room up to the frame is found once per label: the layout never moves.
+    static constexpr const char* kFrameRoom = "termaloFrameRoom";
+    QVariant room = label->property(kFrameRoom);
+    if (!room.isValid()) {
+        // The innermost frame whose box holds the label's starting point; a group
+        // title sits on the frame's top edge, so half a line above it counts.
+        const QPoint start = label->geometry().topLeft() + QPoint(0, label->height() / 2);
+        const QFrame* inner = nullptr;
+        for (const QFrame* frame : findChildren<QFrame*>()) {
+            if (qobject_cast<const QLabel*>(frame) || frame->frameShape() == QFrame::NoFrame
+                || frame->parentWidget() != label->parentWidget())
+                continue;
+            if (!frame->geometry().contains(start))
+                continue;
+            if (!inner || frame->width() * frame->height() < inner->width() * inner->height())
+                inner = frame;
+        }
+        room = inner ? inner->geometry().right() - 2 - label->x() : -1;
+        label->setProperty(kFrameRoom, room);
     }
-    if (!inner) {
+    if (room.toInt() < 0) {
         label->adjustSize();
         return;
     }
-    condenseToFit(label, inner->geometry().right() - 2 - label->x());
+    condenseToFit(label, room.toInt());
 }
 
 void Form::paintEvent(QPaintEvent* event)
