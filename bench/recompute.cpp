@@ -5,10 +5,10 @@
 #include "tests/support/recording_dialogs.h"
 #include "shell/registry.h"
 #include "shell/startup.h"
+#include "shell/text_field.h"
 #include "tests/support/enter_inputs.h"
 #include "tests/support/worked_example.h"
 
-#include <QLineEdit>
 
 #include <benchmark/benchmark.h>
 
@@ -23,7 +23,7 @@ void BM_ActivateIndicatorScreen(benchmark::State& state)
     }
     termalo::testing::enterInputs(termalo::testing::workedExample());
     QWidget* form2 = termalo::WindowRegistry::find(QStringLiteral("Form2"));
-    auto* rooms1 = form2 ? form2->findChild<QLineEdit*>(QStringLiteral("Edit5")) : nullptr;
+    auto* rooms1 = form2 ? form2->findChild<termalo::TextField*>(QStringLiteral("Edit5")) : nullptr;
     termalo::ScopedRecordingDialogs dialogs;
     // Two months that differ in every value, in turn, so each run rewrites every
     // label instead of setting the texts it already shows.

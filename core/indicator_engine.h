@@ -39,6 +39,8 @@ struct InputTexts {
 struct InputField {
     Target source;
     std::string InputTexts::*text;
+    // Taken as a text, never as a number: shown as entered or compared whole.
+    bool textOnly = false;
 };
 
 // The twenty fields, Form2's first.

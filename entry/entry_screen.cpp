@@ -1,16 +1,11 @@
 #include "entry/entry_screen.h"
 
+#include "shell/combo_field.h"
 #include "shell/registry.h"
-#include "shell/text_limits.h"
 #include "shell/typing_label.h"
 
-#include <QComboBox>
-#include <QCompleter>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPalette>
-
-#include <limits>
 
 namespace termalo {
 
@@ -43,12 +38,6 @@ void EntryScreen::finishSetUp(const QString& instruction)
     setUpForm({.background = Background::ButtonFace, .fitLabels = true, .labelHeight = kLabelHeight,
                .logos = true});
 
-    // The fields take text of any length; their undo history stays bounded.
-    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
-        edit->setMaxLength(std::numeric_limits<int>::max());
-        boundUndoHistory(edit);
-    }
-
     typingLabel_ = new TTypingLabel(this);
     typingLabel_->setObjectName(QStringLiteral("TypingLabel"));
     typingLabel_->setTextFormat(Qt::PlainText);
@@ -62,14 +51,10 @@ void EntryScreen::finishSetUp(const QString& instruction)
     typingLabel_->SetAText(instruction);
 }
 
-void EntryScreen::setUpPeriodBox(QComboBox* box, const QString& prompt)
+void EntryScreen::setUpPeriodBox(ComboField* box, const QString& prompt)
 {
-    // Case-sensitive completion: a month typed in lower case stays in lower
-    // case instead of being matched to the list entry when the box loses focus.
-    if (QCompleter* completer = box->completer())
-        completer->setCaseSensitivity(Qt::CaseSensitive);
     box->setCurrentIndex(-1);
-    box->setEditText(prompt);
+    box->setText(prompt);
 }
 
 void EntryScreen::FormActivate()

@@ -4,11 +4,12 @@
 
 #include <QString>
 
-class QComboBox;
 class QLabel;
 class TTypingLabel;
 
 namespace termalo {
+
+class ComboField;
 
 // What the two data-entry screens have in common: the window's look, the logos,
 // the instruction that types itself out on every activation, "&Dalej..." that
@@ -32,13 +33,12 @@ public slots:
 protected:
     EntryScreen(const QString& nextForm, QWidget* parent);
 
-    // Runs after setupUi(): the window's look, fields without a length limit,
-    // and the instruction label.
+    // Runs after setupUi(): the window's look and the instruction label.
     void finishSetUp(const QString& instruction);
 
     // An editable period box: shows `prompt` as its text, keeps whatever the
     // user types exactly as typed.
-    static void setUpPeriodBox(QComboBox* box, const QString& prompt);
+    static void setUpPeriodBox(ComboField* box, const QString& prompt);
 
 private:
     QString nextForm_;

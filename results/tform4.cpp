@@ -49,8 +49,10 @@ void TForm4::firstShow()
 termalo::core::InputTexts TForm4::currentInputs()
 {
     termalo::core::InputTexts in;
+    // A text that is only shown is read as far as a label can show it; a
+    // field may hold megabytes.
     for (const termalo::core::InputField& field : termalo::core::inputFields())
-        in.*field.text = termalo::controlTextUtf8(field.source);
+        in.*field.text = field.textOnly ? termalo::shownTextUtf8(field.source) : termalo::controlTextUtf8(field.source);
     return in;
 }
 

@@ -66,7 +66,7 @@ void TForm5::fitFragmentsToTheirRoom()
 
 void TForm5::FormActivate()
 {
-    const auto texts = termalo::core::composeReport(&termalo::controlTextUtf8);
+    const auto texts = termalo::core::composeReport(&termalo::shownTextUtf8);
     for (const auto& [slot, text] : texts) {
         if (auto* label = findChild<QLabel*>(QString::fromStdString(slot))) {
             // Values grow to the right from where the layout puts them; nothing moves.

@@ -1,12 +1,13 @@
 #include "shell/controls.h"
 
 #include "shell/application.h"
+#include "shell/combo_field.h"
 #include "shell/registry.h"
+#include "shell/text_field.h"
+#include "shell/text_limits.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 
 namespace termalo {
 
@@ -83,10 +84,10 @@ QString controlText(const core::Target& target)
     QWidget* control = findControl(target, QWidget::staticMetaObject);
     if (auto* label = qobject_cast<QLabel*>(control))
         return label->text();
-    if (auto* edit = qobject_cast<QLineEdit*>(control))
-        return edit->text();
-    if (auto* combo = qobject_cast<QComboBox*>(control))
-        return combo->currentText();
+    if (auto* field = qobject_cast<TextField*>(control))
+        return field->text();
+    if (auto* combo = qobject_cast<ComboField*>(control))
+        return combo->text();
     if (auto* button = qobject_cast<QAbstractButton*>(control))
         return button->text();
     return {};
@@ -95,6 +96,11 @@ QString controlText(const core::Target& target)
 std::string controlTextUtf8(const core::Target& target)
 {
     return controlText(target).toStdString();
+}
+
+std::string shownTextUtf8(const core::Target& target)
+{
+    return shownPrefix(controlText(target)).toStdString();
 }
 
 }  // namespace termalo

@@ -43,9 +43,12 @@ bool strictControlLookup();
 bool isProgramWindowName(const QString& name);
 
 // The current text of a control of a registered window: a label's or a panel's
-// caption, an edit box's text, a combo box's shown text, a button's caption.
+// caption, an edit box's text, a combo box's text, a button's caption.
 // Empty when the window is not built yet.
 QString controlText(const core::Target& target);
 std::string controlTextUtf8(const core::Target& target);
+// As much of that text as a label can show (see visiblePart): for a text
+// that is only shown, never the megabytes a field may hold.
+std::string shownTextUtf8(const core::Target& target);
 
 }  // namespace termalo

@@ -2,11 +2,9 @@
 
 #include <QString>
 
-class QLineEdit;
-
 namespace termalo {
 
-// Texts of any length, without freezing the screen or growing memory.
+// Texts of any length in labels, without freezing the screen or growing memory.
 
 // What a label shows of a text that may be of any length: the text itself, or,
 // for a text longer than any window could show, its beginning followed by "…".
@@ -14,11 +12,8 @@ namespace termalo {
 inline constexpr int kMaxShownCharacters = 500;
 QString visiblePart(const QString& text);
 
-// Keeps the undo history of `edit` bounded: once the edits since the last
-// clearing have inserted and removed more than kUndoBudget characters, the
-// history is cleared (the text, the cursor and the selection stay). Ordinary
-// typing can be undone as usual; a huge paste or deletion cannot.
-inline constexpr int kUndoBudget = 1 << 18;
-void boundUndoHistory(QLineEdit* edit);
+// Enough of a text for visiblePart() to show the same: the text itself or,
+// for a longer one, its first kMaxShownCharacters + 1 characters.
+QString shownPrefix(const QString& text);
 
 }  // namespace termalo

@@ -3,13 +3,13 @@
 // order, and the navigation buttons.
 #include "tests/support/ui_test.h"
 
+#include "shell/combo_field.h"
 #include "shell/registry.h"
+#include "shell/text_field.h"
 #include "shell/typing_label.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QImage>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -31,14 +31,14 @@ void typeText(QWidget* target, const QString& text)
         QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(ch), Qt::NoModifier);
 }
 
-// The name of the control that has the keyboard focus; an editable combo box
-// gives the focus to its line edit, which counts as the box.
+// The name of the control that has the keyboard focus; a period box gives the
+// focus to its field, which counts as the box.
 QString focusedControl()
 {
     QWidget* w = QApplication::focusWidget();
     if (!w)
         return QStringLiteral("<none>");
-    if (auto* box = qobject_cast<QComboBox*>(w->parentWidget()))
+    if (auto* box = qobject_cast<ComboField*>(w->parentWidget()))
         return box->objectName();
     return w->objectName();
 }
@@ -94,9 +94,9 @@ TEST_P(EachEntryScreen, StartsHiddenWithEmptyFieldsAndNoInstructionShown)
     QWidget* w = form(window());
     ASSERT_NE(w, nullptr);
     EXPECT_FALSE(w->isVisible());
-    const auto edits = w->findChildren<QLineEdit*>(QRegularExpression(QStringLiteral("^Edit\\d+$")));
+    const auto edits = w->findChildren<TextField*>(QRegularExpression(QStringLiteral("^Edit\\d+$")));
     EXPECT_EQ(edits.size(), window() == QLatin1String("Form2") ? 8 : 10);
-    for (QLineEdit* edit : edits)
+    for (TextField* edit : edits)
         EXPECT_TRUE(edit->text().isEmpty()) << edit->objectName().toStdString();
     TTypingLabel* label = instruction(window());
     ASSERT_NE(label, nullptr);
@@ -163,7 +163,7 @@ TEST_P(EachEntryScreen, CaptionsStayClearOfTheFields)
     activate(window());
     QList<QWidget*> fields;
     for (QWidget* child : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (qobject_cast<QLineEdit*>(child) || qobject_cast<QComboBox*>(child))
+        if (qobject_cast<TextField*>(child) || qobject_cast<ComboField*>(child))
             fields << child;
     }
     ASSERT_FALSE(fields.isEmpty());
@@ -204,11 +204,11 @@ TEST_P(EachEntryScreen, InstructionIsNavyOnSilverAndGrowsWithTheText)
 
 TEST_F(EntryScreens, PeriodBoxesShowTheirPromptsAsText)
 {
-    auto* month = control<QComboBox>("Form2", "ComboBox1");
-    auto* year = control<QComboBox>("Form2", "ComboBox2");
+    auto* month = control<ComboField>("Form2", "ComboBox1");
+    auto* year = control<ComboField>("Form2", "ComboBox2");
     ASSERT_TRUE(month && year);
-    EXPECT_EQ(month->currentText(), QStringLiteral("Wybierz miesiąc"));
-    EXPECT_EQ(year->currentText(), QStringLiteral("Wybierz rok"));
+    EXPECT_EQ(month->text(), QStringLiteral("Wybierz miesiąc"));
+    EXPECT_EQ(year->text(), QStringLiteral("Wybierz rok"));
     EXPECT_EQ(month->count(), 12);
     EXPECT_EQ(year->count(), 12);
 }
@@ -244,36 +244,36 @@ TEST_P(PeriodBoxTyping, HoldsExactlyWhatWasTyped)
 {
     const PeriodCase& c = GetParam();
     activate(QStringLiteral("Form2"));
-    auto* box = control<QComboBox>("Form2", QString::fromLatin1(c.box));
+    auto* box = control<ComboField>("Form2", QString::fromLatin1(c.box));
     ASSERT_NE(box, nullptr);
     box->setFocus(Qt::TabFocusReason);
     settle();
     ASSERT_EQ(focusedControl(), box->objectName());
     const QString typed = QString::fromUtf8(c.typed);
     if (!typed.isEmpty()) {
-        box->lineEdit()->selectAll();
-        typeText(box->lineEdit(), typed);
+        box->field()->selectAll();
+        typeText(box->field(), typed);
     }
-    QTest::keyClick(box->lineEdit(), c.leaveWith);
+    QTest::keyClick(box->field(), c.leaveWith);
     settle();
-    EXPECT_EQ(box->currentText(), QString::fromUtf8(c.held));
+    EXPECT_EQ(box->text(), QString::fromUtf8(c.held));
 }
 
 TEST_F(EntryScreens, ArrowKeyPicksTheFirstMonthFromThePrompt)
 {
     activate(QStringLiteral("Form2"));
-    auto* month = control<QComboBox>("Form2", "ComboBox1");
+    auto* month = control<ComboField>("Form2", "ComboBox1");
     ASSERT_NE(month, nullptr);
     month->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(month->lineEdit(), Qt::Key_Down);
-    EXPECT_EQ(month->currentText(), QStringLiteral("Styczeń"));
-    QTest::keyClick(month->lineEdit(), Qt::Key_Down);
-    EXPECT_EQ(month->currentText(), QStringLiteral("Luty"));
+    QTest::keyClick(month->field(), Qt::Key_Down);
+    EXPECT_EQ(month->text(), QStringLiteral("Styczeń"));
+    QTest::keyClick(month->field(), Qt::Key_Down);
+    EXPECT_EQ(month->text(), QStringLiteral("Luty"));
 }
 
 TEST_F(EntryScreens, FieldsAcceptLongTexts)
 {
-    auto* name = control<QLineEdit>("Form2", "Edit1");
+    auto* name = control<TextField>("Form2", "Edit1");
     ASSERT_NE(name, nullptr);
     const QString longText(40000, QLatin1Char('x'));
     name->setText(longText);
@@ -329,15 +329,15 @@ TEST_F(EntryScreens, BackHidesTheScreenAndStartBringsItBackAsItWasLeft)
     QWidget* form2 = form("Form2");
     ASSERT_TRUE(form2 && form2->isVisible());
 
-    auto* name = control<QLineEdit>("Form2", "Edit1");
-    auto* rooms = control<QLineEdit>("Form2", "Edit5");
-    auto* month = control<QComboBox>("Form2", "ComboBox1");
+    auto* name = control<TextField>("Form2", "Edit1");
+    auto* rooms = control<TextField>("Form2", "Edit5");
+    auto* month = control<ComboField>("Form2", "ComboBox1");
     ASSERT_TRUE(name && rooms && month);
     name->setFocus();
     typeText(name, QStringLiteral("Sanatorium „Pod Jodłami”"));
     rooms->setFocus();
     typeText(rooms, QStringLiteral("  12,9 "));
-    month->setEditText(QStringLiteral("luty"));
+    month->setText(QStringLiteral("luty"));
 
     click("Form2", "Button2");
     EXPECT_FALSE(form2->isVisible());
@@ -348,7 +348,7 @@ TEST_F(EntryScreens, BackHidesTheScreenAndStartBringsItBackAsItWasLeft)
     EXPECT_TRUE(form2->isActiveWindow());
     EXPECT_EQ(name->text(), QStringLiteral("Sanatorium „Pod Jodłami”"));
     EXPECT_EQ(rooms->text(), QStringLiteral("  12,9 "));
-    EXPECT_EQ(month->currentText(), QStringLiteral("luty"));
+    EXPECT_EQ(month->text(), QStringLiteral("luty"));
     EXPECT_EQ(dialogs.fake.calls.size(), 0);
 }
 
@@ -358,7 +358,7 @@ TEST_F(EntryScreens, StaysScreenBackKeepsItsTextsForTheNextVisit)
     click("Form2", "Button1");
     QWidget* form3 = form("Form3");
     ASSERT_TRUE(form3 && form3->isVisible());
-    auto* revenue = control<QLineEdit>("Form3", "Edit10");
+    auto* revenue = control<TextField>("Form3", "Edit10");
     ASSERT_NE(revenue, nullptr);
     revenue->setFocus();
     typeText(revenue, QStringLiteral("324000"));

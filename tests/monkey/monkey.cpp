@@ -9,15 +9,14 @@
 #include "shell/controls.h"
 #include "shell/registry.h"
 #include "shell/startup.h"
+#include "shell/text_field.h"
 #include "tests/support/recording_dialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QElapsedTimer>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTest>
@@ -185,8 +184,8 @@ private:
 
     void typeText()
     {
-        QList<QLineEdit*> edits = visibleControls<QLineEdit>();
-        QLineEdit* edit = pick(edits);
+        QList<termalo::TextField*> edits = visibleControls<termalo::TextField>();
+        termalo::TextField* edit = pick(edits);
         if (!edit)
             return;
         const QString text = someText();

@@ -3,11 +3,11 @@
 #include "tests/results/results_fixture.h"
 
 #include "shell/controls.h"
+#include "shell/text_field.h"
 #include "tests/support/fixed_clock.h"
 
 #include <QFontMetrics>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -90,7 +90,7 @@ TEST_F(IndicatorScreenTest, WorkedExampleFillsEveryValueLabelInRegionalNotation)
 
 TEST_F(IndicatorScreenTest, PeriodStoreStaysHiddenWhileTheWindowIsShown)
 {
-    auto* store = control<QLineEdit>("Form4", "Edit1");
+    auto* store = control<TextField>("Form4", "Edit1");
     ASSERT_NE(store, nullptr);
     EXPECT_EQ(store->text(), "Edit1");
     enterAndShow(workedExampleEntries());

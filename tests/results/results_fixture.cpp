@@ -1,11 +1,11 @@
 #include "tests/results/results_fixture.h"
 
+#include "shell/combo_field.h"
 #include "shell/controls.h"
+#include "shell/text_field.h"
 #include "tests/support/worked_example.h"
 
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -35,7 +35,7 @@ void ResultsTest::type(const EntryList& entries)
 {
     for (const Entry& e : entries) {
         QWidget* w = control<QWidget>(e.window, e.control);
-        if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        if (auto* edit = qobject_cast<TextField*>(w)) {
             edit->clear();
             // Qt Test types ASCII keys only; other letters go in as they would from an input method.
             bool ascii = true;
@@ -46,10 +46,10 @@ void ResultsTest::type(const EntryList& entries)
             else
                 edit->insert(e.text);
             EXPECT_EQ(edit->text(), e.text) << e.control.toStdString();
-        } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
-            // Typing into the combo box would run its completion; set the shown text.
-            combo->setEditText(e.text);
-            EXPECT_EQ(combo->currentText(), e.text) << e.control.toStdString();
+        } else if (auto* combo = qobject_cast<ComboField*>(w)) {
+            // Typing into the combo box would run its completion; set its text.
+            combo->setText(e.text);
+            EXPECT_EQ(combo->text(), e.text) << e.control.toStdString();
         } else {
             ADD_FAILURE() << "not an entry field: " << e.control.toStdString();
         }

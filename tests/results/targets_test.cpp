@@ -3,13 +3,13 @@
 // series' hand-over labels are checked with the chart windows.)
 #include "core/indicator_engine.h"
 #include "core/report.h"
+#include "shell/combo_field.h"
 #include "shell/controls.h"
+#include "shell/text_field.h"
 #include "tests/support/ui_test.h"
 #include "tests/support/worked_example.h"
 
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 
 namespace termalo::testing {
 namespace {
@@ -42,7 +42,7 @@ TEST_F(DocumentedTargets, EveryTableOfTheProgramNamesAControlOfTheRightType)
 
     for (const core::InputField& field : core::inputFields()) {
         const QWidget* control = findControl<QWidget>(field.source);
-        EXPECT_TRUE(qobject_cast<const QLineEdit*>(control) || qobject_cast<const QComboBox*>(control))
+        EXPECT_TRUE(qobject_cast<const TextField*>(control) || qobject_cast<const ComboField*>(control))
             << "input " << field.source.window << "/" << field.source.control;
     }
 }

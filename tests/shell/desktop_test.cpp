@@ -3,17 +3,17 @@
 // readers.
 #include "tests/support/ui_test.h"
 
+#include "shell/combo_field.h"
 #include "shell/desktop.h"
 #include "shell/message_box.h"
 #include "shell/startup.h"
+#include "shell/text_field.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QComboBox>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -108,8 +108,8 @@ TEST_F(DesktopTest, EveryEntryFieldIsNamedByTheCaptionBesideIt)
         showForm(w);  // labels take the size of their texts when first shown
         settle();
         const QList<QLabel*> labels = w->findChildren<QLabel*>();
-        for (QLineEdit* field : w->findChildren<QLineEdit*>()) {
-            if (qobject_cast<QComboBox*>(field->parentWidget()))
+        for (TextField* field : w->findChildren<TextField*>()) {
+            if (qobject_cast<ComboField*>(field->parentWidget()))
                 continue;  // the editor inside a period box: named with its box below
             SCOPED_TRACE(QStringLiteral("%1/%2").arg(window, field->objectName()).toStdString());
             const QString name = accessibleName(field);
@@ -126,7 +126,7 @@ TEST_F(DesktopTest, EveryEntryFieldIsNamedByTheCaptionBesideIt)
             ASSERT_TRUE(caption);
             EXPECT_EQ(name, caption->text());
         }
-        for (QComboBox* box : w->findChildren<QComboBox*>())
+        for (ComboField* box : w->findChildren<ComboField*>())
             EXPECT_FALSE(accessibleName(box).isEmpty()) << box->objectName().toStdString();
     }
 }

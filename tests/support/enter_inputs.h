@@ -1,10 +1,9 @@
 #pragma once
 
 #include "core/indicator_engine.h"
+#include "shell/combo_field.h"
 #include "shell/registry.h"
-
-#include <QComboBox>
-#include <QLineEdit>
+#include "shell/text_field.h"
 
 namespace termalo::testing {
 
@@ -17,10 +16,10 @@ inline void enterInputs(const core::InputTexts& in)
             continue;
         const QString name = QString::fromStdString(field.source.control);
         const QString text = QString::fromStdString(in.*field.text);
-        if (auto* edit = window->findChild<QLineEdit*>(name))
+        if (auto* edit = window->findChild<TextField*>(name))
             edit->setText(text);
-        else if (auto* box = window->findChild<QComboBox*>(name))
-            box->setEditText(text);
+        else if (auto* box = window->findChild<ComboField*>(name))
+            box->setText(text);
     }
 }
 

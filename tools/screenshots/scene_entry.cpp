@@ -1,12 +1,15 @@
-// The two data-entry screens: empty with their instructions typed out, and
-// filled with a month of a sanatorium.
+// The two data-entry screens: empty with their instructions typed out, filled
+// with a month of a sanatorium, and with huge texts being edited.
 #include "tools/screenshots/scenes.h"
 
+#include "shell/combo_field.h"
 #include "shell/registry.h"
+#include "shell/text_field.h"
 #include "shell/typing_label.h"
 #include "tests/support/enter_inputs.h"
 #include "tests/support/worked_example.h"
 
+#include <QTest>
 #include <QTimer>
 
 namespace termalo::screenshots {
@@ -50,6 +53,23 @@ void shootEntryScreens()
     showForm(form3);
     settle();
     shoot(form3, QStringLiteral("form3_filled"));
+
+    // A megabyte in the name (its end shown), part of the town selected, a
+    // month being typed and completed from the list.
+    showForm(form2);
+    settle();
+    auto* name = form2->findChild<TextField*>(QStringLiteral("Edit1"));
+    auto* town = form2->findChild<TextField*>(QStringLiteral("Edit2"));
+    auto* month = form2->findChild<ComboField*>(QStringLiteral("ComboBox1"));
+    if (!name || !town || !month)
+        return;
+    name->setText(QString(1 << 20, QLatin1Char('7')) + QStringLiteral(" Sanatorium „Zdrój” – koniec"));
+    town->setSelection(2, 5);
+    month->field()->setText({});
+    month->field()->setFocus();
+    QTest::keyClicks(month->field(), QStringLiteral("Ma"));
+    settle();
+    shoot(form2, QStringLiteral("form2_editing"));
 }
 
 const SceneRegistrar registrar(20, "entry", shootEntryScreens);

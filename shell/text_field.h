@@ -1,0 +1,182 @@
+#pragma once
+
+#include <QBasicTimer>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <algorithm>
+#include <cstdlib>
+#include <deque>
+#include <memory>
+
+class QMenu;
+class QTextLayout;
+
+namespace termalo {
+
+// A single-line edit box for texts of any length.
+//
+// It keeps the whole text but lays out only the part that can be seen: the
+// characters from the first one shown up to the right edge. Typing, moving
+// the cursor and painting cost the same with ten characters as with ten
+// million. The undo history is bounded (kUndoBudget characters over all its
+// steps); a step larger than that, such as deleting a whole huge text, clears
+// the history instead of being kept.
+//
+// The interface follows the line edit's where the program and its users rely
+// on it: text, selection, cursor, clipboard, undo and redo, the usual keys, the
+// mouse, an input method and the context menu.
+class TextField : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText NOTIFY textChanged USER true)
+    Q_PROPERTY(bool frame READ hasFrame WRITE setFrame)
+
+public:
+    static constexpr qsizetype kUndoBudget = qsizetype(1) << 18;
+
+    explicit TextField(QWidget* parent = nullptr);
+    ~TextField() override;
+
+    // The text, shared and not copied.
+    const QString& text() const { return text_; }
+    // Replaces the whole text as a program would: the history is cleared, the
+    // cursor goes to the end. Emits textChanged when the text differs.
+    void setText(const QString& text);
+    void clear() { setText(QString()); }
+
+    bool hasFrame() const { return frame_; }
+    void setFrame(bool frame);
+
+    qsizetype cursorPosition() const { return cursor_; }
+    void setCursorPosition(qsizetype position);
+    bool hasSelectedText() const { return cursor_ != anchor_; }
+    QString selectedText() const;
+    // -1 without a selection.
+    qsizetype selectionStart() const { return hasSelectedText() ? std::min(cursor_, anchor_) : -1; }
+    qsizetype selectionLength() const { return std::abs(cursor_ - anchor_); }
+    // Selects `length` characters from `start` (a negative length selects to the left).
+    void setSelection(qsizetype start, qsizetype length);
+    void selectAll();
+    void deselect();
+
+    // Edits as the user makes them: each can be undone and emits textEdited.
+    void insert(const QString& text);  // replaces the selection
+    void backspace();
+    void del();
+    void cut();
+    void copy() const;
+    void paste();
+    void undo();
+    void redo();
+    bool isUndoAvailable() const { return !undo_.empty(); }
+    bool isRedoAvailable() const { return !redo_.empty(); }
+
+    // Inline completion: typing at the end of the text that begins one of
+    // `completions` (exact case) adds the rest of it, selected.
+    void setCompletions(const QStringList& completions) { completions_ = completions; }
+
+    // The index of the first character shown at the left edge.
+    qsizetype firstShown() const { return firstShown_; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
+signals:
+    void textChanged(const QString& text);
+    void textEdited(const QString& text);
+    void cursorPositionChanged(qsizetype oldPosition, qsizetype newPosition);
+    void selectionChanged();
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    enum class EditKind { Typing, Backspace, Delete, Other };
+    struct Step {
+        qsizetype position = 0;
+        QString removed;           // what the edit took out
+        qsizetype insertedLength = 0;
+        QString inserted;          // kept only while the step waits to be redone
+        qsizetype cursorBefore = 0;
+        qsizetype anchorBefore = 0;
+        EditKind kind = EditKind::Other;
+    };
+    struct ShownLine;
+
+    // The one place the text changes through an edit.
+    void replaceRange(qsizetype start, qsizetype end, const QString& with, EditKind kind);
+    void record(Step step);
+    void keepWithinBudget();
+    void clearHistory();
+    void moveCursor(qsizetype position, bool select);
+    void cursorMoved(qsizetype oldCursor, qsizetype oldAnchor);
+    void completeInline();
+    bool handleStandardKey(QKeyEvent* event);
+
+    // Characters: whole graphemes and words, looked for near a position only.
+    qsizetype nextCharacter(qsizetype position) const;
+    qsizetype previousCharacter(qsizetype position) const;
+    qsizetype nextWord(qsizetype position) const;
+    qsizetype previousWord(qsizetype position) const;
+    qsizetype wordEnd(qsizetype position) const;
+    qsizetype safeBoundary(qsizetype position) const;
+
+    // The part that can be seen.
+    QRect textRect() const;
+    QPointF textOrigin() const;
+    const ShownLine& shownLine() const;
+    void invalidateShown();
+    void scrollToCursor();
+    // Where to start showing so that the text up to `end` ends at the right edge.
+    struct Scroll {
+        qsizetype first;
+        qreal shift;
+    };
+    Scroll scrollShowingUpTo(qsizetype end) const;
+    qsizetype positionAt(QPoint point) const;
+    QRect cursorRect() const;
+
+    void startBlinking();
+    void stopBlinking();
+    void offerSelection() const;
+
+    QString text_;
+    qsizetype cursor_ = 0;
+    qsizetype anchor_ = 0;
+    qsizetype firstShown_ = 0;
+    qreal shift_ = 0;  // pixels of the first shown character hidden on the left
+    bool frame_ = true;
+    QString preedit_;
+
+    std::deque<Step> undo_;
+    std::deque<Step> redo_;
+    qsizetype historyCharacters_ = 0;
+    bool separated_ = true;  // the next edit starts a step of its own
+
+    QStringList completions_;
+
+    QBasicTimer blinkTimer_;
+    bool cursorShown_ = false;
+    bool selectingWithMouse_ = false;
+    QPointer<QMenu> menu_;
+
+    mutable std::unique_ptr<ShownLine> shown_;
+};
+
+}  // namespace termalo

@@ -1,0 +1,224 @@
+// The edit box for texts of any length and the period box built on it: what a
+// user types, pastes, undoes and sees.
+#include "shell/combo_field.h"
+#include "shell/text_field.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QKeySequence>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace termalo {
+namespace {
+
+void typeText(QWidget* target, const QString& text)
+{
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype n = text.at(i).isHighSurrogate() ? 2 : 1;
+        QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, text.mid(i, n), Qt::NoModifier);
+        i += n;
+    }
+}
+
+void press(QWidget* target, QKeySequence::StandardKey key)
+{
+    const QKeyCombination combination = QKeySequence::keyBindings(key).value(0)[0];
+    QTest::keyClick(target, combination.key(), combination.keyboardModifiers());
+}
+
+class TextFieldTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        field.setFont([] {
+            QFont f = QApplication::font();
+            f.setPixelSize(11);
+            return f;
+        }());
+        field.resize(120, 21);
+        field.show();
+        field.setFocus();
+    }
+
+    QRect cursorRectangle() const { return field.inputMethodQuery(Qt::ImCursorRectangle).toRect(); }
+
+    TextField field;
+};
+
+TEST_F(TextFieldTest, EditsInAHugeTextKeepEveryCharacterAndUndoAsTyped)
+{
+    const QString huge = QString(4 << 20, QLatin1Char('7')) + QStringLiteral(" koniec");
+    field.setText(huge);
+    EXPECT_FALSE(field.isUndoAvailable());  // a text set by the program starts a new history
+
+    // The end is shown, with the cursor inside the box.
+    EXPECT_GT(field.firstShown(), 0);
+    EXPECT_TRUE(field.rect().contains(cursorRectangle())) << cursorRectangle().x();
+
+    typeText(&field, QStringLiteral("żółw"));
+    EXPECT_EQ(field.text(), huge + QStringLiteral("żółw"));
+    QTest::keyClick(&field, Qt::Key_Home);
+    EXPECT_EQ(field.firstShown(), 0);
+    typeText(&field, QStringLiteral("A😀"));
+    EXPECT_EQ(field.text(), QStringLiteral("A😀") + huge + QStringLiteral("żółw"));
+
+    // Each run of typing is one step back, the newest first.
+    press(&field, QKeySequence::Undo);
+    EXPECT_EQ(field.text(), huge + QStringLiteral("żółw"));
+    press(&field, QKeySequence::Undo);
+    EXPECT_EQ(field.text(), huge);
+    field.redo();
+    EXPECT_EQ(field.text(), huge + QStringLiteral("żółw"));
+    EXPECT_EQ(field.cursorPosition(), field.text().size());
+}
+
+TEST_F(TextFieldTest, KeysMoveAndDeleteWholeCharacters)
+{
+    // "a", a flag (two pairs of surrogates, one character to the eye), "b", an emoji.
+    const QString flag = QStringLiteral("🇵🇱");
+    field.setText(QStringLiteral("a") + flag + QStringLiteral("b😀"));
+    QTest::keyClick(&field, Qt::Key_Home);
+    QTest::keyClick(&field, Qt::Key_Right);
+    QTest::keyClick(&field, Qt::Key_Right);
+    EXPECT_EQ(field.cursorPosition(), 1 + flag.size());
+    QTest::keyClick(&field, Qt::Key_Left);
+    QTest::keyClick(&field, Qt::Key_Delete);
+    EXPECT_EQ(field.text(), QStringLiteral("ab😀"));
+    QTest::keyClick(&field, Qt::Key_End);
+    QTest::keyClick(&field, Qt::Key_Backspace);
+    EXPECT_EQ(field.text(), QStringLiteral("ab"));  // never half an emoji
+
+    field.setText(QStringLiteral("ul. Źródlana 5"));
+    QTest::keyClick(&field, Qt::Key_Home);
+    QTest::keyClick(&field, Qt::Key_Right, Qt::ControlModifier);
+    QTest::keyClick(&field, Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(field.selectedText(), QStringLiteral("Źródlana "));
+    typeText(&field, QStringLiteral("Zdrojowa "));
+    EXPECT_EQ(field.text(), QStringLiteral("ul. Zdrojowa 5"));
+}
+
+TEST_F(TextFieldTest, HistoryStaysBoundedWhileSmallEditsCanBeUndone)
+{
+    const QString megabyte(1 << 20, QLatin1Char('x'));
+    typeText(&field, QStringLiteral("abc"));
+    QApplication::clipboard()->setText(megabyte);
+    press(&field, QKeySequence::SelectAll);
+    press(&field, QKeySequence::Paste);
+    EXPECT_EQ(field.text(), megabyte);
+    // Undoing a paste needs only where it went: even a huge one can be undone.
+    press(&field, QKeySequence::Undo);
+    EXPECT_EQ(field.text(), QStringLiteral("abc"));
+    EXPECT_EQ(field.selectedText(), QStringLiteral("abc"));  // selected again, as before the paste
+    press(&field, QKeySequence::Paste);
+    EXPECT_EQ(field.text(), megabyte);
+
+    // Deleting the megabyte would keep it in the history: the history goes instead.
+    press(&field, QKeySequence::SelectAll);
+    QTest::keyClick(&field, Qt::Key_Delete);
+    EXPECT_TRUE(field.text().isEmpty());
+    EXPECT_FALSE(field.isUndoAvailable());
+    EXPECT_FALSE(field.isRedoAvailable());
+
+    typeText(&field, QStringLiteral("12"));
+    QTest::keyClick(&field, Qt::Key_Backspace);
+    press(&field, QKeySequence::Undo);
+    EXPECT_EQ(field.text(), QStringLiteral("12"));
+    press(&field, QKeySequence::Undo);
+    EXPECT_TRUE(field.text().isEmpty());
+}
+
+TEST_F(TextFieldTest, PastedAndCopiedTextsArriveUnchanged)
+{
+    // Control characters and line breaks are kept (they show as blanks).
+    const QString odd = QStringLiteral("1\t000\n5\x01,5\u2028");
+    QApplication::clipboard()->setText(odd);
+    press(&field, QKeySequence::Paste);
+    EXPECT_EQ(field.text(), odd);
+    QApplication::clipboard()->clear();
+    press(&field, QKeySequence::SelectAll);
+    press(&field, QKeySequence::Copy);
+    EXPECT_EQ(QApplication::clipboard()->text(), odd);
+    press(&field, QKeySequence::Cut);
+    EXPECT_TRUE(field.text().isEmpty());
+    EXPECT_EQ(QApplication::clipboard()->text(), odd);
+}
+
+TEST_F(TextFieldTest, ControlKeysAndControlCharactersTypeNothing)
+{
+    QTest::sendKeyEvent(QTest::Click, &field, Qt::Key_unknown, QStringLiteral("\x01"), Qt::NoModifier);
+    QTest::keyClick(&field, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(&field, Qt::Key_Tab);
+    EXPECT_TRUE(field.text().isEmpty());
+}
+
+TEST_F(TextFieldTest, AnInputMethodComposesAtTheCursor)
+{
+    field.setText(QStringLiteral("Krnica"));
+    field.setCursorPosition(2);
+    QInputMethodEvent composing(QStringLiteral("y"), {});
+    QApplication::sendEvent(&field, &composing);
+    EXPECT_EQ(field.text(), QStringLiteral("Krnica"));  // being composed is not yet typed
+    QInputMethodEvent committed;
+    committed.setCommitString(QStringLiteral("y"));
+    QApplication::sendEvent(&field, &committed);
+    EXPECT_EQ(field.text(), QStringLiteral("Krynica"));
+    EXPECT_EQ(field.inputMethodQuery(Qt::ImSurroundingText).toString(), QStringLiteral("Krynica"));
+    EXPECT_EQ(field.inputMethodQuery(Qt::ImCursorPosition).toInt(), 3);
+}
+
+TEST_F(TextFieldTest, TheMouseSetsTheCursorAndADoubleClickSelectsAWord)
+{
+    field.setText(QStringLiteral("Zdrój Krynica"));
+    const QFontMetrics metrics(field.font());
+    const int inSecondWord = cursorRectangle().x() - metrics.horizontalAdvance(QStringLiteral("Zdrój Krynica"))
+                             + metrics.horizontalAdvance(QStringLiteral("Zdrój Kry"));
+    QTest::mouseClick(&field, Qt::LeftButton, {}, QPoint(inSecondWord, 10));
+    EXPECT_EQ(field.cursorPosition(), 9);
+    QTest::mouseDClick(&field, Qt::LeftButton, {}, QPoint(inSecondWord, 10));
+    EXPECT_EQ(field.selectedText(), QStringLiteral("Krynica"));
+}
+
+TEST(ComboFieldTest, TheListReplacesTypedTextAndCompletesItsEntriesInTheirCase)
+{
+    auto* boxOwned = new ComboField;
+    ComboField& box = *boxOwned;
+    box.addItems({QStringLiteral("Styczeń"), QStringLiteral("Luty"), QStringLiteral("Marzec"), QStringLiteral("Maj")});
+    box.setCurrentIndex(-1);
+    box.setText(QStringLiteral("Wybierz miesiąc"));
+    QWidget window;
+    auto* before = new TextField(&window);
+    box.setParent(&window);
+    box.setGeometry(0, 30, 129, 21);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    before->setFocus();
+    QTest::keyClick(before, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), box.field());
+    EXPECT_EQ(box.field()->selectedText(), QStringLiteral("Wybierz miesiąc"));  // ready to be typed over
+
+    typeText(box.field(), QStringLiteral("Ma"));
+    EXPECT_EQ(box.text(), QStringLiteral("Marzec"));
+    EXPECT_EQ(box.field()->selectedText(), QStringLiteral("rzec"));
+    typeText(box.field(), QStringLiteral("j "));
+    EXPECT_EQ(box.text(), QStringLiteral("Maj "));
+
+    // Chosen from the dropped-down list, even the entry chosen before.
+    box.setCurrentIndex(1);
+    EXPECT_EQ(box.text(), QStringLiteral("Luty"));
+    typeText(box.field(), QStringLiteral("?"));
+    emit box.activated(1);
+    EXPECT_EQ(box.text(), QStringLiteral("Luty"));
+    QTest::keyClick(box.field(), Qt::Key_Down);
+    EXPECT_EQ(box.text(), QStringLiteral("Marzec"));
+
+    box.field()->selectAll();
+    typeText(box.field(), QStringLiteral("luty"));
+    EXPECT_EQ(box.text(), QStringLiteral("luty"));
+}
+
+}  // namespace
+}  // namespace termalo
