@@ -240,16 +240,27 @@ void TextField::undo()
     const qsizetype oldAnchor = anchor_;
     Step step = std::move(undo_.back());
     undo_.pop_back();
-    step.inserted = text_.mid(step.position, step.insertedLength);
-    historyCharacters_ += step.inserted.size();
+    // Redoing needs what the step put in; when that does not fit the budget,
+    // the step cannot be redone, and the older steps stay undoable.
+    const bool redoable = historyCharacters_ + step.insertedLength <= kUndoBudget;
+    if (redoable) {
+        step.inserted = text_.mid(step.position, step.insertedLength);
+        historyCharacters_ += step.inserted.size();
+    }
     if (step.position == 0 && step.insertedLength == text_.size())
         text_ = step.removed;
     else
         text_.replace(step.position, step.insertedLength, step.removed);
     cursor_ = std::clamp<qsizetype>(step.cursorBefore, 0, text_.size());
     anchor_ = std::clamp<qsizetype>(step.anchorBefore, 0, text_.size());
-    redo_.push_back(std::move(step));
-    keepWithinBudget();
+    if (redoable) {
+        redo_.push_back(std::move(step));
+    } else {
+        historyCharacters_ -= step.removed.size();
+        for (const Step& s : redo_)
+            historyCharacters_ -= characterCount(s.removed, s.inserted);
+        redo_.clear();
+    }
     separated_ = true;
     invalidateShown();
     cursorMoved(oldCursor, oldAnchor);

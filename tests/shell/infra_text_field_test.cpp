@@ -112,6 +112,7 @@ TEST_F(TextFieldTest, HistoryStaysBoundedWhileSmallEditsCanBeUndone)
     press(&field, QKeySequence::Undo);
     EXPECT_EQ(field.text(), QStringLiteral("abc"));
     EXPECT_EQ(field.selectedText(), QStringLiteral("abc"));  // selected again, as before the paste
+    EXPECT_TRUE(field.isUndoAvailable());                    // the typing before it is still there
     press(&field, QKeySequence::Paste);
     EXPECT_EQ(field.text(), megabyte);
 
