@@ -5,6 +5,7 @@
 #include "period.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <iterator>
 #include <cstdint>
 #include <optional>
@@ -279,40 +280,45 @@ constexpr Row kRows[] = {
 
 static_assert(std::size(kRows) == 65);
 
-// Reads the inputs in their fixed order; the period rule runs between the stay
-// figures and the days of the period. Returns false at the first text that is
-// not a number; `store` holds the period store as far as the reading got.
-bool readInputs(const InputTexts& in, const NumberFormat& format, Working& w,
+const InputField& fieldOf(const std::string InputTexts::*text);
+
+// Reads the numbers in their fixed order, each text only while it is parsed;
+// `in` holds the texts that are taken as texts. The period rule runs between
+// the stay figures and the days of the period. Returns false at the first text
+// that is not a number; `store` holds the period store as far as the reading got.
+bool readInputs(const InputReader& read, const InputTexts& in, const NumberFormat& format, Working& w,
                 std::string& store) {
-    auto room = [&](const std::string& text, std::int32_t& out) {
-        const auto v = parseRoomCount(text, format);
+    using T = InputTexts;
+    auto room = [&](const std::string T::*text, std::int32_t& out) {
+        const auto v = parseRoomCount(read(fieldOf(text)), format);
         if (v) out = *v;
         return v.has_value();
     };
-    auto single = [&](std::string_view text, float& out) {
+    auto singleOf = [&](std::string_view text, float& out) {
         const auto v = parseSingle(text, format);
         if (v) out = *v;
         return v.has_value();
     };
-    auto real = [&](const std::string& text, double& out) {
-        const auto v = parseDouble(text, format);
+    auto single = [&](const std::string T::*text, float& out) { return singleOf(read(fieldOf(text)), out); };
+    auto real = [&](const std::string T::*text, double& out) {
+        const auto v = parseDouble(read(fieldOf(text)), format);
         if (v) out = *v;
         return v.has_value();
     };
-    if (!room(in.rooms1, w.rooms1) || !room(in.rooms2, w.rooms2) || !room(in.rooms3, w.rooms3) ||
-        !real(in.contractedNights, w.contractedNights) ||
-        !single(in.contractNightsGranted, w.contractNightsGranted) ||
-        !single(in.contractGuests, w.contractGuests) ||
-        !single(in.individualNightsGranted, w.individualNightsGranted) ||
-        !single(in.individualGuests, w.individualGuests) ||
-        !single(in.occupiedDays1, w.occupiedDays1) || !single(in.occupiedDays2, w.occupiedDays2) ||
-        !single(in.occupiedDays3, w.occupiedDays3) ||
-        !real(in.contractRevenue, w.contractRevenue) ||
-        !real(in.individualRevenue, w.individualRevenue)) {
+    if (!room(&T::rooms1, w.rooms1) || !room(&T::rooms2, w.rooms2) || !room(&T::rooms3, w.rooms3) ||
+        !real(&T::contractedNights, w.contractedNights) ||
+        !single(&T::contractNightsGranted, w.contractNightsGranted) ||
+        !single(&T::contractGuests, w.contractGuests) ||
+        !single(&T::individualNightsGranted, w.individualNightsGranted) ||
+        !single(&T::individualGuests, w.individualGuests) ||
+        !single(&T::occupiedDays1, w.occupiedDays1) || !single(&T::occupiedDays2, w.occupiedDays2) ||
+        !single(&T::occupiedDays3, w.occupiedDays3) ||
+        !real(&T::contractRevenue, w.contractRevenue) ||
+        !real(&T::individualRevenue, w.individualRevenue)) {
         return false;
     }
     store = applyPeriodRule(in.monthName, in.yearText, store);
-    if (!single(store, w.daysInPeriod) || !real(in.avgPricePerPlace, w.avgPricePerPlace)) {
+    if (!singleOf(store, w.daysInPeriod) || !real(&T::avgPricePerPlace, w.avgPricePerPlace)) {
         return false;
     }
     w.places = checkedPlaces(w.rooms1, w.rooms2, w.rooms3);
@@ -349,12 +355,35 @@ std::span<const InputField> inputFields()
     return fields;
 }
 
+namespace {
+
+const InputField& fieldOf(const std::string InputTexts::*text) {
+    for (const InputField& field : inputFields()) {
+        if (field.text == text) return field;
+    }
+    // Every member of InputTexts has its field.
+    std::abort();
+}
+
+}  // namespace
+
 EngineResult computeIndicators(const InputTexts& input, const std::string& periodStore,
+                               const NumberFormat& format) {
+    return computeIndicators([&input](const InputField& field) { return input.*field.text; }, periodStore,
+                             format);
+}
+
+EngineResult computeIndicators(const InputReader& read, const std::string& periodStore,
                                const NumberFormat& format) {
     EngineResult result;
     result.periodStore = periodStore;
+    // The texts taken as texts, read once: shown in the header, compared by the period rule.
+    InputTexts input;
+    for (const InputField& field : inputFields()) {
+        if (field.textOnly) input.*field.text = read(field);
+    }
     Working w;
-    if (!readInputs(input, format, w, result.periodStore)) {
+    if (!readInputs(read, input, format, w, result.periodStore)) {
         result.failed = true;
         return result;
     }

@@ -3,6 +3,7 @@
 #include "number_format.h"
 #include "target.h"
 
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -64,6 +65,12 @@ struct EngineResult {
 
 // One run of the indicator computation.
 EngineResult computeIndicators(const InputTexts& input, const std::string& periodStore,
+                               const NumberFormat& format);
+
+// The same, reading each field's text when it is needed: a number's text is
+// dropped as soon as it is read, so that huge texts are never all held at once.
+using InputReader = std::function<std::string(const InputField&)>;
+EngineResult computeIndicators(const InputReader& read, const std::string& periodStore,
                                const NumberFormat& format);
 
 }  // namespace termalo::core

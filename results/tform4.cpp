@@ -46,14 +46,11 @@ void TForm4::firstShow()
     keepLabelsInsideFrames();
 }
 
-termalo::core::InputTexts TForm4::currentInputs()
+std::string TForm4::readInput(const termalo::core::InputField& field)
 {
-    termalo::core::InputTexts in;
     // A text that is only shown is read as far as a label can show it; a
     // field may hold megabytes.
-    for (const termalo::core::InputField& field : termalo::core::inputFields())
-        in.*field.text = field.textOnly ? termalo::shownTextUtf8(field.source) : termalo::controlTextUtf8(field.source);
-    return in;
+    return field.textOnly ? termalo::shownTextUtf8(field.source) : termalo::controlTextUtf8(field.source);
 }
 
 termalo::core::NumberFormat TForm4::regionalNumberFormat()
@@ -65,7 +62,7 @@ termalo::core::NumberFormat TForm4::regionalNumberFormat()
 void TForm4::FormActivate()
 {
     const termalo::core::EngineResult result = termalo::core::computeIndicators(
-        currentInputs(), ui->Edit1->text().toStdString(), regionalNumberFormat());
+        &readInput, ui->Edit1->text().toStdString(), regionalNumberFormat());
     for (const termalo::core::Output& output : result.outputs)
         applyOutput(output);
     ui->Edit1->setText(QString::fromStdString(result.periodStore));

@@ -18,8 +18,8 @@ public:
     explicit TForm4(QWidget* parent = nullptr);
     ~TForm4() override;
 
-    // The texts of the entry screens as they stand now.
-    static termalo::core::InputTexts currentInputs();
+    // The text of one entry field as the computation reads it.
+    static std::string readInput(const termalo::core::InputField& field);
     // The regional notation of numbers.
     static termalo::core::NumberFormat regionalNumberFormat();
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -110,6 +111,25 @@ TEST(IndicatorEngine, WorkedExampleProducesEveryOutputInOrder) {
     EXPECT_FALSE(result.failed);
     EXPECT_EQ(result.periodStore, "30");
     expectOutputs(result, workedExampleOutputs(in), 65);
+}
+
+TEST(IndicatorEngine, ReadsEachFieldOnceAndNoNumberAfterAFormatError) {
+    // A field may hold megabytes: its text is asked for once, and not at all
+    // once the run has stopped.
+    InputTexts in = workedExample();
+    std::map<std::string, int> reads;
+    const auto reader = [&](const InputField& field) {
+        ++reads[field.source.window + "/" + field.source.control];
+        return in.*field.text;
+    };
+    EXPECT_EQ(computeIndicators(reader, "Edit1", kBlank).outputs.size(), 65u);
+    EXPECT_EQ(reads.size(), 20u);
+    for (const auto& [field, count] : reads) EXPECT_EQ(count, 1) << field;
+
+    reads.clear();
+    in.rooms1 = "x";
+    EXPECT_TRUE(computeIndicators(reader, "Edit1", kBlank).failed);
+    EXPECT_EQ(reads.count("Form3/Edit10"), 0u);
 }
 
 TEST(IndicatorEngine, GroupSeparatorOfPolishSettings) {
