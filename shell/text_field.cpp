@@ -165,24 +165,39 @@ void TextField::replaceRange(qsizetype start, qsizetype end, const QString& with
     step.cursorBefore = cursor_;
     step.anchorBefore = anchor_;
     step.kind = kind;
-    if (start == 0 && end == text_.size())
-        text_ = with;  // shares a pasted text instead of copying it
-    else
-        text_.replace(start, end - start, with);
+    splice(start, end - start, with);
     cursor_ = anchor_ = start + with.size();
     record(std::move(step));
     separated_ = false;
+    finishEdit(oldCursor, oldAnchor);
+}
+
+void TextField::splice(qsizetype position, qsizetype length, const QString& with)
+{
+    if (position == 0 && length == text_.size())
+        text_ = with;  // shares a pasted text instead of copying it
+    else
+        text_.replace(position, length, with);
+}
+
+void TextField::finishEdit(qsizetype oldCursor, qsizetype oldAnchor)
+{
     invalidateShown();
     cursorMoved(oldCursor, oldAnchor);
     emit textChanged(text_);
     emit textEdited(text_);
 }
 
-void TextField::record(Step step)
+void TextField::clearRedo()
 {
     for (const Step& s : redo_)
         historyCharacters_ -= characterCount(s.removed, s.inserted);
     redo_.clear();
+}
+
+void TextField::record(Step step)
+{
+    clearRedo();
     if (!separated_ && !undo_.empty()) {
         Step& last = undo_.back();
         if (step.kind == EditKind::Typing && last.kind == EditKind::Typing && step.removed.isEmpty()
@@ -247,25 +262,17 @@ void TextField::undo()
         step.inserted = text_.mid(step.position, step.insertedLength);
         historyCharacters_ += step.inserted.size();
     }
-    if (step.position == 0 && step.insertedLength == text_.size())
-        text_ = step.removed;
-    else
-        text_.replace(step.position, step.insertedLength, step.removed);
+    splice(step.position, step.insertedLength, step.removed);
     cursor_ = std::clamp<qsizetype>(step.cursorBefore, 0, text_.size());
     anchor_ = std::clamp<qsizetype>(step.anchorBefore, 0, text_.size());
     if (redoable) {
         redo_.push_back(std::move(step));
     } else {
         historyCharacters_ -= step.removed.size();
-        for (const Step& s : redo_)
-            historyCharacters_ -= characterCount(s.removed, s.inserted);
-        redo_.clear();
+        clearRedo();
     }
     separated_ = true;
-    invalidateShown();
-    cursorMoved(oldCursor, oldAnchor);
-    emit textChanged(text_);
-    emit textEdited(text_);
+    finishEdit(oldCursor, oldAnchor);
 }
 
 void TextField::redo()
@@ -276,20 +283,14 @@ void TextField::redo()
     const qsizetype oldAnchor = anchor_;
     Step step = std::move(redo_.back());
     redo_.pop_back();
-    if (step.position == 0 && step.removed.size() == text_.size())
-        text_ = step.inserted;
-    else
-        text_.replace(step.position, step.removed.size(), step.inserted);
+    splice(step.position, step.removed.size(), step.inserted);
     cursor_ = anchor_ = step.position + step.inserted.size();
     historyCharacters_ -= step.inserted.size();
     step.insertedLength = step.inserted.size();
     step.inserted.clear();
     undo_.push_back(std::move(step));
     separated_ = true;
-    invalidateShown();
-    cursorMoved(oldCursor, oldAnchor);
-    emit textChanged(text_);
-    emit textEdited(text_);
+    finishEdit(oldCursor, oldAnchor);
 }
 
 // ---- Edits ---------------------------------------------------------------

@@ -121,6 +121,9 @@ private:
 
     // The one place the text changes through an edit.
     void replaceRange(qsizetype start, qsizetype end, const QString& with, EditKind kind);
+    void splice(qsizetype position, qsizetype length, const QString& with);
+    void finishEdit(qsizetype oldCursor, qsizetype oldAnchor);
+    void clearRedo();
     void record(Step step);
     void keepWithinBudget();
     void clearHistory();
