@@ -8,11 +8,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDrag>
+#include <QDropEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -130,6 +133,7 @@ TextField::TextField(QWidget* parent) : QWidget(parent)
     setCursor(Qt::IBeamCursor);
     setBackgroundRole(QPalette::Base);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setAcceptDrops(true);
 }
 
 TextField::~TextField() = default;
@@ -655,6 +659,11 @@ void TextField::paintEvent(QPaintEvent*)
         shown.layout->drawCursor(&painter, origin, int(inLine),
                                  style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this));
     }
+    if (dropAt_ >= shown.start && dropAt_ <= shown.end) {
+        // Where a dragged text would go.
+        shown.layout->drawCursor(&painter, origin, int(dropAt_ - shown.start),
+                                 style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this));
+    }
 }
 
 QSize TextField::sizeHint() const
@@ -854,6 +863,15 @@ QVariant TextField::inputMethodQuery(Qt::InputMethodQuery query) const
 void TextField::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
+        const qsizetype at = positionAt(event->position().toPoint());
+        if (hasSelectedText() && !(event->modifiers() & Qt::ShiftModifier) && at > std::min(cursor_, anchor_)
+            && at < std::max(cursor_, anchor_)) {
+            // Pressed on the selection: dragging it away, or a click that only moves the cursor.
+            mayDrag_ = true;
+            dragStart_ = event->position().toPoint();
+            event->accept();
+            return;
+        }
         selectingWithMouse_ = true;
         moveCursor(positionAt(event->position().toPoint()), event->modifiers() & Qt::ShiftModifier);
         event->accept();
@@ -872,6 +890,13 @@ void TextField::mousePressEvent(QMouseEvent* event)
 
 void TextField::mouseMoveEvent(QMouseEvent* event)
 {
+    if (mayDrag_) {
+        if ((event->position().toPoint() - dragStart_).manhattanLength() >= QApplication::startDragDistance()) {
+            mayDrag_ = false;
+            dragSelection();
+        }
+        return;
+    }
     if (!selectingWithMouse_ || !(event->buttons() & Qt::LeftButton)) {
         QWidget::mouseMoveEvent(event);
         return;
@@ -890,6 +915,11 @@ void TextField::mouseMoveEvent(QMouseEvent* event)
 
 void TextField::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (event->button() == Qt::LeftButton && mayDrag_) {
+        mayDrag_ = false;
+        moveCursor(positionAt(event->position().toPoint()), false);
+        return;
+    }
     if (event->button() == Qt::LeftButton && selectingWithMouse_) {
         selectingWithMouse_ = false;
         offerSelection();
@@ -925,6 +955,90 @@ void TextField::mouseDoubleClickEvent(QMouseEvent* event)
     }
     setSelection(from, to - from);
     offerSelection();
+}
+
+void TextField::dragSelection()
+{
+    auto* data = new QMimeData;
+    data->setText(selectedText());
+    QDrag drag(this);
+    drag.setMimeData(data);
+    movedWithin_ = false;
+    const qsizetype from = std::min(cursor_, anchor_);
+    const qsizetype to = std::max(cursor_, anchor_);
+    const QString dragged = selectedText();
+    // Moved to another program or field: the text leaves this one. A move
+    // within this field has already been made by the drop.
+    if (drag.exec(Qt::CopyAction | Qt::MoveAction) == Qt::MoveAction && !movedWithin_ && to <= text_.size()
+        && QStringView(text_).sliced(from, to - from) == dragged) {
+        separated_ = true;
+        replaceRange(from, to, {}, EditKind::Other);
+    }
+}
+
+void TextField::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasText())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TextField::dragMoveEvent(QDragMoveEvent* event)
+{
+    const qsizetype at = positionAt(event->position().toPoint());
+    const bool own = event->source() == this;
+    if (!event->mimeData()->hasText()
+        || (own && at >= std::min(cursor_, anchor_) && at <= std::max(cursor_, anchor_))) {
+        event->ignore();
+        if (dropAt_ >= 0) {
+            dropAt_ = -1;
+            update();
+        }
+        return;
+    }
+    if (own)
+        event->setDropAction((event->modifiers() & Qt::ControlModifier) ? Qt::CopyAction : Qt::MoveAction);
+    else
+        event->acceptProposedAction();
+    event->accept();
+    dropAt_ = at;
+    update();
+}
+
+void TextField::dragLeaveEvent(QDragLeaveEvent*)
+{
+    dropAt_ = -1;
+    update();
+}
+
+void TextField::dropEvent(QDropEvent* event)
+{
+    dropAt_ = -1;
+    update();
+    const QString dropped = event->mimeData()->text();
+    qsizetype at = positionAt(event->position().toPoint());
+    const qsizetype from = std::min(cursor_, anchor_);
+    const qsizetype to = std::max(cursor_, anchor_);
+    const bool own = event->source() == this;
+    if (own && at >= from && at <= to) {
+        event->ignore();
+        return;
+    }
+    const Qt::DropAction action =
+        own ? ((event->modifiers() & Qt::ControlModifier) ? Qt::CopyAction : Qt::MoveAction) : event->proposedAction();
+    if (own && action == Qt::MoveAction) {
+        separated_ = true;
+        replaceRange(from, to, {}, EditKind::Other);
+        if (at > to)
+            at -= to - from;
+        movedWithin_ = true;
+    }
+    moveCursor(at, false);
+    insert(dropped);
+    setSelection(at, dropped.size());
+    event->setDropAction(action);
+    event->accept();
 }
 
 void TextField::focusInEvent(QFocusEvent* event)

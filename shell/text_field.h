@@ -27,7 +27,7 @@ namespace termalo {
 //
 // The interface follows the line edit's where the program and its users rely
 // on it: text, selection, cursor, clipboard, undo and redo, the usual keys, the
-// mouse, an input method and the context menu.
+// mouse, dragging and dropping text, an input method and the context menu.
 class TextField : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText NOTIFY textChanged USER true)
@@ -99,6 +99,10 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -158,6 +162,7 @@ private:
     void startBlinking();
     void stopBlinking();
     void offerSelection() const;
+    void dragSelection();
 
     QString text_;
     qsizetype cursor_ = 0;
@@ -177,6 +182,10 @@ private:
     QBasicTimer blinkTimer_;
     bool cursorShown_ = false;
     bool selectingWithMouse_ = false;
+    bool mayDrag_ = false;     // pressed on the selection, not yet dragged
+    QPoint dragStart_;
+    bool movedWithin_ = false;  // the last drag was dropped into this field
+    qsizetype dropAt_ = -1;     // where a text dragged over the field would go
     QPointer<QMenu> menu_;
 
     mutable std::unique_ptr<ShownLine> shown_;

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QKeySequence>
+#include <QMimeData>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -180,6 +181,28 @@ TEST_F(TextFieldTest, TheMouseSetsTheCursorAndADoubleClickSelectsAWord)
     EXPECT_EQ(field.cursorPosition(), 9);
     QTest::mouseDClick(&field, Qt::LeftButton, {}, QPoint(inSecondWord, 10));
     EXPECT_EQ(field.selectedText(), QStringLiteral("Krynica"));
+}
+
+TEST_F(TextFieldTest, TextDroppedFromAnotherProgramGoesWhereItIsDropped)
+{
+    field.setText(QStringLiteral("Zdrój Krynica"));
+    const QFontMetrics metrics(field.font());
+    const QPoint afterFirstWord(cursorRectangle().x() - metrics.horizontalAdvance(QStringLiteral("Zdrój Krynica"))
+                                    + metrics.horizontalAdvance(QStringLiteral("Zdrój")) + 1,
+                                10);
+    QMimeData data;
+    data.setText(QStringLiteral(" Górny"));
+    QDragEnterEvent enter(afterFirstWord, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&field, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDragMoveEvent move(afterFirstWord, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&field, &move);
+    QDropEvent drop(afterFirstWord, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&field, &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    EXPECT_EQ(field.text(), QStringLiteral("Zdrój Górny Krynica"));
+    press(&field, QKeySequence::Undo);
+    EXPECT_EQ(field.text(), QStringLiteral("Zdrój Krynica"));
 }
 
 TEST(ComboFieldTest, TheListReplacesTypedTextAndCompletesItsEntriesInTheirCase)
