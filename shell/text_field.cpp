@@ -7,6 +7,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDrag>
 #include <QDropEvent>
@@ -92,7 +93,13 @@ public:
     {
         if (t == QAccessible::Value)
             return visiblePart(static_cast<const TextField*>(widget())->text());
-        return QAccessibleWidget::text(t);
+        QString text = QAccessibleWidget::text(t);
+        // The field of a combo box, which has the focus, is named by its box.
+        if (t == QAccessible::Name && text.isEmpty()) {
+            if (const QWidget* box = qobject_cast<const QComboBox*>(widget()->parentWidget()))
+                text = box->accessibleName();
+        }
+        return text;
     }
 
     QAccessible::State state() const override
