@@ -280,7 +280,13 @@ constexpr Row kRows[] = {
 
 static_assert(std::size(kRows) == 65);
 
-const InputField& fieldOf(const std::string InputTexts::*text);
+const InputField& fieldOf(const std::string InputTexts::*text) {
+    for (const InputField& field : inputFields()) {
+        if (field.text == text) return field;
+    }
+    // Every member of InputTexts has its field.
+    std::abort();
+}
 
 // Reads the numbers in their fixed order, each text only while it is parsed;
 // `in` holds the texts that are taken as texts. The period rule runs between
@@ -354,18 +360,6 @@ std::span<const InputField> inputFields()
     };
     return fields;
 }
-
-namespace {
-
-const InputField& fieldOf(const std::string InputTexts::*text) {
-    for (const InputField& field : inputFields()) {
-        if (field.text == text) return field;
-    }
-    // Every member of InputTexts has its field.
-    std::abort();
-}
-
-}  // namespace
 
 EngineResult computeIndicators(const InputTexts& input, const std::string& periodStore,
                                const NumberFormat& format) {
