@@ -1,6 +1,5 @@
 #include "chart_series.h"
 
-#include <array>
 #include <cstdint>
 
 namespace termalo::core {
@@ -56,25 +55,6 @@ constexpr ChartSeriesLayout kSeries[] = {
     {"Form13", kForm13, true},  {"Form14", kForm14, true},
 };
 
-constexpr std::array<std::uint32_t, 16> kPalette{
-    0xFF0000,  // red
-    0x008000,  // green
-    0xFFFF00,  // yellow
-    0x0000FF,  // blue
-    0xFFFFFF,  // white
-    0x808080,  // gray
-    0xFF00FF,  // fuchsia
-    0x008080,  // teal
-    0x000080,  // navy
-    0x800000,  // maroon
-    0x00FF00,  // lime
-    0x808000,  // olive
-    0x800080,  // purple
-    0xC0C0C0,  // silver
-    0x00FFFF,  // aqua
-    0x000000,  // black
-};
-
 }  // namespace
 
 std::span<const ChartSeriesLayout> chartSeries() { return kSeries; }
@@ -85,8 +65,6 @@ const ChartSeriesLayout* chartSeriesFor(std::string_view window) {
     }
     return nullptr;
 }
-
-std::span<const std::uint32_t, 16> defaultPalette() { return kPalette; }
 
 InvalidIntegerError::InvalidIntegerError(std::string_view text)
     : std::runtime_error("'" + std::string(text) + "' is not a valid integer value") {}

@@ -17,16 +17,12 @@ struct ChartPoint {
 struct ChartSeriesLayout {
     const char* window;  // "Form7" .. "Form14"
     std::span<const ChartPoint> points;  // in the order they are added
-    bool colourEachPoint;  // true: point i takes palette colour i % 16
+    bool colourEachPoint;  // true: point i takes colour i % 16 of the chart's palette
 };
 
 // The eight chart windows' series, Form7 to Form14.
 std::span<const ChartSeriesLayout> chartSeries();
 const ChartSeriesLayout* chartSeriesFor(std::string_view window);
-
-// Default palette of series that colour each point (16 colours, 0xRRGGBB);
-// begins red, green, yellow, blue.
-std::span<const std::uint32_t, 16> defaultPalette();
 
 // The conversion error of a hand-over field; what() is
 // "'<text>' is not a valid integer value".

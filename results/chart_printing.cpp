@@ -1,6 +1,6 @@
 #include "results/chart_printing.h"
 
-#include "results/indicator_chart.h"
+#include "chart/chart_widget.h"
 #include "shell/application.h"
 #include "shell/dialogs.h"
 
@@ -24,7 +24,7 @@ QRectF chartPageRect(const QSizeF& pageSize, const QSizeF& chartSize)
     return {(pageSize.width() - width) / 2.0, pageSize.height() * kMargin, width, height};
 }
 
-bool printChart(IndicatorChart* chart, QWidget* parent)
+bool printChart(chart::ChartWidget* chart, QWidget* parent)
 {
     if (!chart)
         return false;
@@ -38,7 +38,7 @@ bool printChart(IndicatorChart* chart, QWidget* parent)
     if (!painter.begin(&printer))
         throw Error(QStringLiteral("Nie można rozpocząć drukowania"));
     const QRectF page = printer.paperRect(QPrinter::DevicePixel);
-    const QRectF target = chartPageRect(page.size(), chart->chart()->size());
+    const QRectF target = chartPageRect(page.size(), QSizeF(chart->size()));
     painter.setRenderHint(QPainter::Antialiasing);
     chart->renderChart(painter, target);
     if (!painter.end())

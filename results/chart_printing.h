@@ -7,7 +7,9 @@ class QWidget;
 
 namespace termalo {
 
-class IndicatorChart;
+namespace chart {
+class ChartWidget;
+}
 
 // Where a chart of `chartSize` goes on a page of `pageSize`: 15 % of the page
 // on the left and right when the chart is wider than tall (on the top and bottom
@@ -18,6 +20,6 @@ QRectF chartPageRect(const QSizeF& pageSize, const QSizeF& chartSize);
 // prints the chart alone on one page, drawn as vectors, so that text stays text.
 // Returns false when the user cancels (nothing is printed). Throws
 // termalo::Error when the printer cannot be used.
-bool printChart(IndicatorChart* chart, QWidget* parent);
+bool printChart(chart::ChartWidget* chart, QWidget* parent);
 
 }  // namespace termalo

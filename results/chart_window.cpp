@@ -11,8 +11,26 @@
 #include <QPainter>
 #include <QScopeGuard>
 
-using termalo::ChartStyle;
 using termalo::ChartWindowSettings;
+using namespace termalo::chart;
+
+namespace {
+
+int seriesIndex(const Chart& chart, const QString& name)
+{
+    for (int i = 0; i < chart.series.size(); ++i) {
+        if (chart.series[i].name == name)
+            return i;
+    }
+    return -1;
+}
+
+Series& seriesNamed(Chart& chart, const QString& name)
+{
+    return chart.series[seriesIndex(chart, name)];
+}
+
+}  // namespace
 
 // ---------------------------------------------------------------- TForm7
 
@@ -22,11 +40,48 @@ ChartWindowSettings TForm7::settings()
     s.window = QStringLiteral("Form7");
     s.caption = QStringLiteral("Wykres - Wskaźnik wykorzystania miejsc w sanatorium");
     s.chartGeometry = QRect(88, 48, 337, 201);
-    s.chart.title = QStringList{QStringLiteral("Wskaźnik wykorzystania miejsc")};
-    s.chart.scale = ChartStyle::Scale::Fixed;
-    s.chart.fixedMaximum = 100.0;
-    s.chart.axisTitle = QStringLiteral("%");
-    s.chart.markSuffix = QStringLiteral("%");
+    s.plotted = QStringLiteral("Series2");
+
+    Chart& c = s.chart;
+    c.panel.bevel = Bevel::Lowered;
+    c.panel.background = {true, Gradient::Direction::FromBottomLeft, QColor(128, 128, 128), QColor(192, 192, 192)};
+    c.walls.back.transparent = true;
+    c.walls.left.transparent = true;
+    c.walls.bottom.colour = Qt::white;
+    c.view.enabled = true;
+    c.view.depthPercent = 35;
+    c.title.lines = {QStringLiteral("Wskaźnik wykorzystania miejsc")};
+    c.title.font = pixelFont(QStringLiteral("Arial"), 11, true);
+    c.title.colour = QColor(0, 0, 255);
+    c.title.band = QColor(192, 192, 192);
+    c.title.frameVisible = true;
+    c.title.fitToText = false;
+    c.leftAxis.automaticMinimum = false;
+    c.leftAxis.automaticMaximum = false;
+    c.leftAxis.minimum = 0;
+    c.leftAxis.maximum = 100;
+    c.leftAxis.labelFont = pixelFont(QStringLiteral("Arial"), 9);
+    c.leftAxis.labelColour = Qt::black;
+    c.leftAxis.title = QStringLiteral("%");
+    c.legend.position = Legend::Position::Bottom;
+    c.legend.colour = QColor(0, 0, 255);
+    c.legend.colourWidthPercent = 15;
+    c.legend.font = pixelFont(QStringLiteral("Arial"), 8, true);
+    c.legend.textColour = QColor(255, 255, 0);
+    c.legend.shadowSize = 2;
+    c.legend.verticalMargin = 1;
+
+    Series bars;
+    bars.name = QStringLiteral("Series2");
+    bars.kind = Series::Kind::Bar;
+    bars.colour = QColor(0, 0, 255);
+    bars.barGradient = true;
+    bars.barsFromAxisMinimum = true;
+    bars.marks.visible = true;
+    bars.marks.style = Marks::Style::Value;
+    bars.marks.arrowLength = 0;
+    bars.valueFormat = QStringLiteral("#,##0.##%");
+    c.series = {bars};
     return s;
 }
 
@@ -37,9 +92,10 @@ TForm7::TForm7(const ChartWindowSettings& settings, QWidget* parent)
 {
     ui->setupUi(this);
     setObjectName(settings_.window);
-    if (const auto* layout = termalo::core::chartSeriesFor(settings_.window.toStdString()))
-        settings_.chart.colourEachPoint = layout->colourEachPoint;
     setWindowTitle(settings_.caption);
+    plotted_ = seriesIndex(settings_.chart, settings_.plotted);
+    if (const auto* layout = termalo::core::chartSeriesFor(settings_.window.toStdString()))
+        settings_.chart.series[plotted_].colourEachPoint = layout->colourEachPoint;
     if (settings_.label4) {
         auto* label = new QLabel(QStringLiteral("Label4"), this);
         label->setObjectName(QStringLiteral("Label4"));
@@ -52,28 +108,22 @@ TForm7::TForm7(const ChartWindowSettings& settings, QWidget* parent)
         if (field)
             field->hide();
     }
+    chart_ = new ChartWidget(this);
+    chart_->setObjectName(QStringLiteral("Chart2"));
+    chart_->setGeometry(settings_.chartGeometry);
+    chart_->setChart(settings_.chart);
 }
 
 TForm7::~TForm7() = default;
 
-// The chart is built when the window is first shown, so start-up does not pay
-// for eight charts that most runs never open.
-termalo::IndicatorChart* TForm7::buildChart()
+const QList<Point>& TForm7::points() const
 {
-    if (chart_)
-        return chart_;
-    chart_ = new termalo::IndicatorChart(settings_.chart, this);
-    chart_->setObjectName(QStringLiteral("Chart2"));
-    chart_->setGeometry(settings_.chartGeometry);
-    chart_->addPoints(points_);
-    chart_->show();
-    return chart_;
+    return plottedSeries().points;
 }
 
-void TForm7::showEvent(QShowEvent* event)
+const Series& TForm7::plottedSeries() const
 {
-    buildChart();
-    Form::showEvent(event);
+    return chart_->chart().series[plotted_];
 }
 
 // Adds the window's points from its hand-over fields, but only while the chart
@@ -82,29 +132,21 @@ void TForm7::showEvent(QShowEvent* event)
 // still empty the next activation tries again.
 void TForm7::fillChart()
 {
-    if (!points_.isEmpty())
+    if (!points().isEmpty())
         return;
     const termalo::core::ChartSeriesLayout* layout = termalo::core::chartSeriesFor(objectName().toStdString());
     if (!layout)
         return;
-    const auto palette = termalo::core::defaultPalette();
     // What was added stays, also when a later field fails; the chart is laid
     // out once for all of them.
-    QList<termalo::PlottedPoint> added;
-    const auto keepAdded = qScopeGuard([&] {
-        points_ += added;
-        if (chart_)
-            chart_->addPoints(added);
-    });
+    QList<Point> added;
+    const auto keepAdded = qScopeGuard([&] { chart_->addPoints(plotted_, added); });
     for (const termalo::core::ChartPoint& p : layout->points) {
         const QLabel* field = termalo::findControl<QLabel>(this, QString::fromLatin1(p.field));
         if (!field)
             return;
         const std::int32_t value = termalo::core::parseHandOverField(field->text().toStdString());
-        const std::size_t index = std::size_t(added.size());
-        const QColor colour = layout->colourEachPoint ? QColor::fromRgb(QRgb(palette[index % palette.size()]))
-                                                      : QColor(0, 0, 255);
-        added.append({p.x, QString::fromUtf8(p.label), double(value), colour});
+        added.append({p.x, double(value), QString::fromUtf8(p.label), QColor()});  // the series' own colour
     }
 }
 
@@ -121,7 +163,7 @@ void TForm7::FormPaint()
 
 void TForm7::Button1Click()
 {
-    termalo::printChart(buildChart(), this);
+    termalo::printChart(chart_, this);
 }
 
 void TForm7::Button2Click()
@@ -138,16 +180,12 @@ ChartWindowSettings TForm8::settings()
     s.caption = QStringLiteral("Wykres - Wskaźnik wykorzystania pokoi w sanatorium");
     s.label4 = true;
     s.chartGeometry = QRect(64, 32, 385, 217);
-    s.chart.title = QStringList{QStringLiteral("Wskaźnik wykorzystania pokoi")};
+    s.chart.title.lines = {QStringLiteral("Wskaźnik wykorzystania pokoi")};
     return s;
 }
 
 TForm8::TForm8(QWidget* parent) : TForm8(settings(), parent) {}
 TForm8::TForm8(const ChartWindowSettings& settings, QWidget* parent) : TForm7(settings, parent) {}
-void TForm8::FormActivate() { TForm7::FormActivate(); }
-void TForm8::FormPaint() { TForm7::FormPaint(); }
-void TForm8::Button1Click() { TForm7::Button1Click(); }
-void TForm8::Button2Click() { TForm7::Button2Click(); }
 
 // ---------------------------------------------------------------- TForm9
 
@@ -156,20 +194,16 @@ ChartWindowSettings TForm9::settings()
     ChartWindowSettings s = TForm8::settings();
     s.window = QStringLiteral("Form9");
     s.caption = QStringLiteral("Wykres - Wskaźnik przychodów z jednego miejsca");
-    s.chart.title = QStringList{QStringLiteral("Wskaźnik przychodów z jednego miejsca")};
-    s.chart.scale = ChartStyle::Scale::AutomaticMaximum;
-    s.chart.axisSuffix = QStringLiteral("zł");
-    s.chart.axisTitle = QStringLiteral("zł");
-    s.chart.markSuffix = QStringLiteral("zł");
+    s.chart.title.lines = {QStringLiteral("Wskaźnik przychodów z jednego miejsca")};
+    s.chart.leftAxis.automaticMaximum = true;  // the minimum stays 0
+    s.chart.leftAxis.valueFormat = QStringLiteral("#,##0.##zł");
+    s.chart.leftAxis.title = QStringLiteral("zł");
+    seriesNamed(s.chart, s.plotted).valueFormat = QStringLiteral("#,##0.##zł");
     return s;
 }
 
 TForm9::TForm9(QWidget* parent) : TForm9(settings(), parent) {}
 TForm9::TForm9(const ChartWindowSettings& settings, QWidget* parent) : TForm8(settings, parent) {}
-void TForm9::FormActivate() { TForm8::FormActivate(); }
-void TForm9::FormPaint() { TForm8::FormPaint(); }
-void TForm9::Button1Click() { TForm8::Button1Click(); }
-void TForm9::Button2Click() { TForm8::Button2Click(); }
 
 // ---------------------------------------------------------------- TForm10
 
@@ -184,10 +218,6 @@ ChartWindowSettings TForm10::settings()
 
 TForm10::TForm10(QWidget* parent) : TForm10(settings(), parent) {}
 TForm10::TForm10(const ChartWindowSettings& settings, QWidget* parent) : TForm9(settings, parent) {}
-void TForm10::FormActivate() { TForm9::FormActivate(); }
-void TForm10::FormPaint() { TForm9::FormPaint(); }
-void TForm10::Button1Click() { TForm9::Button1Click(); }
-void TForm10::Button2Click() { TForm9::Button2Click(); }
 
 // ---------------------------------------------------------------- TForm11
 
@@ -196,20 +226,16 @@ ChartWindowSettings TForm11::settings()
     ChartWindowSettings s = TForm10::settings();
     s.window = QStringLiteral("Form11");
     s.caption = QStringLiteral("Wykres - Wskaźnik przeciętnej długości pobytu");
-    s.chart.title = QStringList{QStringLiteral("Wskaźnik przeciętnej długości pobytu")};
-    s.chart.scale = ChartStyle::Scale::Fixed;
-    s.chart.fixedMaximum = 31.0;
-    s.chart.axisSuffix.clear();
-    s.chart.axisTitle = QStringLiteral("dni");
-    s.chart.markSuffix = QStringLiteral(" dni");
+    s.chart.title.lines = {QStringLiteral("Wskaźnik przeciętnej długości pobytu")};
+    s.chart.leftAxis.automaticMaximum = false;
+    s.chart.leftAxis.maximum = 31;
+    s.chart.leftAxis.valueFormat = QStringLiteral("#,##0.##");
+    s.chart.leftAxis.title = QStringLiteral("dni");
+    seriesNamed(s.chart, s.plotted).valueFormat = QStringLiteral("#,##0.## dni");
     return s;
 }
 
 TForm11::TForm11(QWidget* parent) : TForm10(settings(), parent) {}
-void TForm11::FormActivate() { TForm10::FormActivate(); }
-void TForm11::FormPaint() { TForm10::FormPaint(); }
-void TForm11::Button1Click() { TForm10::Button1Click(); }
-void TForm11::Button2Click() { TForm10::Button2Click(); }
 
 // ---------------------------------------------------------------- TForm12
 
@@ -220,17 +246,16 @@ ChartWindowSettings TForm12::settings()
     s.caption = QStringLiteral("Wykres wybranych wskaźników oceny sprawności operacyjnej");
     s.label4 = true;
     s.chartGeometry = QRect(64, 40, 385, 225);
-    s.chart.title = QStringList{QStringLiteral("Wskaźniki oceny sprawności operacyjnej")};
-    s.chart.legendTextPixels = 11;
-    s.chart.rightAxis = true;
+    s.chart.title.lines = {QStringLiteral("Wskaźniki oceny sprawności operacyjnej")};
+    s.chart.legend.font.setPixelSize(11);
+    // Tied to both vertical axes: the right one repeats the left one's scale.
+    seriesNamed(s.chart, s.plotted).verticalAxis = Series::VerticalAxis::Both;
+    s.chart.rightAxis = s.chart.leftAxis;
+    s.chart.rightAxis.title.clear();
     return s;
 }
 
 TForm12::TForm12(QWidget* parent) : TForm7(settings(), parent) {}
-void TForm12::FormActivate() { TForm7::FormActivate(); }
-void TForm12::FormPaint() { TForm7::FormPaint(); }
-void TForm12::Button1Click() { TForm7::Button1Click(); }
-void TForm12::Button2Click() { TForm7::Button2Click(); }
 
 // ---------------------------------------------------------------- TForm13
 
@@ -239,18 +264,42 @@ ChartWindowSettings TForm13::settings()
     ChartWindowSettings s = TForm7::settings();
     s.window = QStringLiteral("Form13");
     s.caption = QStringLiteral("Wykres - Wskaźnik udziału pobytów");
-    s.chart.kind = ChartStyle::Kind::Pie;
-    s.chart.backgroundEnd = QColor(201, 201, 201);
-    s.chart.title = QStringList{QStringLiteral("Struktura pobytów w sanatorium")};
+    s.plotted = QStringLiteral("Series1");
+    Chart& c = s.chart;
+    c.zoomEnabled = false;
+    c.panEnabled = false;
+    c.walls.back.outline = false;
+    c.panel.background.end = QColor(201, 201, 201);
+    c.title.lines = {QStringLiteral("Struktura pobytów w sanatorium")};
+    c.leftAxis.visible = false;
+    c.bottomAxis.visible = false;
+    c.clipPoints = false;
+    c.frameVisible = false;
+    c.view.elevation = 315;
+    c.view.rotation = 360;
+    c.view.perspective = 0;
+    c.view.orthogonal = false;
+    for (Wall* wall : {&c.walls.back, &c.walls.left, &c.walls.bottom})
+        wall->visible = false;  // no 3D walls
+    seriesNamed(c, QStringLiteral("Series2")).active = false;
+
+    Series pie;
+    pie.name = QStringLiteral("Series1");
+    pie.kind = Series::Kind::Pie;
+    pie.colour = QColor(255, 0, 0);  // not used: every slice has a colour of its own
+    pie.colourEachPoint = true;
+    pie.marks.visible = true;
+    pie.marks.style = Marks::Style::LabelAndValue;
+    pie.marks.arrowLength = 8;
+    pie.valueFormat = QStringLiteral("#,##0.##%");
+    pie.pieRadius = 50;
+    pie.pieRotation = 210;
+    c.series.append(pie);
     return s;
 }
 
 TForm13::TForm13(QWidget* parent) : TForm13(settings(), parent) {}
 TForm13::TForm13(const ChartWindowSettings& settings, QWidget* parent) : TForm7(settings, parent) {}
-void TForm13::FormActivate() { TForm7::FormActivate(); }
-void TForm13::FormPaint() { TForm7::FormPaint(); }
-void TForm13::Button1Click() { TForm7::Button1Click(); }
-void TForm13::Button2Click() { TForm7::Button2Click(); }
 
 // ---------------------------------------------------------------- TForm14
 
@@ -259,13 +308,9 @@ ChartWindowSettings TForm14::settings()
     ChartWindowSettings s = TForm13::settings();
     s.window = QStringLiteral("Form14");
     s.caption = QStringLiteral("Wykres - Wskaźnik udziału poszczególnych przychodów w przychodach całkowitych");
-    s.chart.title = QStringList{QStringLiteral("Wskaźnik udziału poszczególnych przychodów"),
-                                QStringLiteral("w przychodach całkowitych sanatorium")};
+    s.chart.title.lines = {QStringLiteral("Wskaźnik udziału poszczególnych przychodów"),
+                           QStringLiteral("w przychodach całkowitych sanatorium")};
     return s;
 }
 
 TForm14::TForm14(QWidget* parent) : TForm13(settings(), parent) {}
-void TForm14::FormActivate() { TForm13::FormActivate(); }
-void TForm14::FormPaint() { TForm13::FormPaint(); }
-void TForm14::Button1Click() { TForm13::Button1Click(); }
-void TForm14::Button2Click() { TForm13::Button2Click(); }

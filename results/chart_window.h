@@ -1,6 +1,6 @@
 #pragma once
 
-#include "results/indicator_chart.h"
+#include "chart/chart_widget.h"
 #include "shell/form.h"
 
 #include <QList>
@@ -21,14 +21,16 @@ struct ChartWindowSettings {
     QString caption;
     QRect chartGeometry;     // Chart2, in the client area
     bool label4 = false;     // a fourth hand-over field
-    ChartStyle chart;
+    QString plotted;         // the series that the hand-over fields fill
+    chart::Chart chart;
 };
 
 }  // namespace termalo
 
 // The chart windows. TForm7 is the family's base: the layout, the chart, the
 // fill from the hand-over fields at activation, printing and closing. Every
-// derived window starts from its parent's settings and changes only its own.
+// derived window starts from its parent's settings and changes only its own;
+// the handlers are TForm7's.
 //
 //   TForm7 <- TForm8 <- TForm9 <- TForm10 <- TForm11
 //   TForm7 <- TForm12
@@ -40,42 +42,34 @@ public:
     ~TForm7() override;
 
     // The points plotted so far, in the order they were added.
-    const QList<termalo::PlottedPoint>& points() const { return points_; }
-    // The chart; built the first time the window is shown (nullptr before).
-    termalo::IndicatorChart* chart() const { return chart_; }
+    const QList<termalo::chart::Point>& points() const;
+    // The plotted series: Series2 of the bar charts, Series1 of the pies.
+    const termalo::chart::Series& plottedSeries() const;
+    termalo::chart::ChartWidget* chart() const { return chart_; }
 
 public slots:
-    virtual void FormActivate();
-    virtual void FormPaint();
-    virtual void Button1Click();
-    virtual void Button2Click();
+    void FormActivate();
+    void FormPaint();
+    void Button1Click();
+    void Button2Click();
 
 protected:
     TForm7(const termalo::ChartWindowSettings& settings, QWidget* parent);
     static termalo::ChartWindowSettings settings();
 
-    void showEvent(QShowEvent* event) override;
-
 private:
-    termalo::IndicatorChart* buildChart();
     void fillChart();
 
     std::unique_ptr<Ui::TForm7> ui;
     termalo::ChartWindowSettings settings_;
-    QList<termalo::PlottedPoint> points_;
-    termalo::IndicatorChart* chart_ = nullptr;
+    termalo::chart::ChartWidget* chart_ = nullptr;
+    int plotted_ = 0;
 };
 
 class TForm8 : public TForm7 {
     Q_OBJECT
 public:
     explicit TForm8(QWidget* parent = nullptr);
-
-public slots:
-    void FormActivate() override;
-    void FormPaint() override;
-    void Button1Click() override;
-    void Button2Click() override;
 
 protected:
     TForm8(const termalo::ChartWindowSettings& settings, QWidget* parent);
@@ -87,12 +81,6 @@ class TForm9 : public TForm8 {
 public:
     explicit TForm9(QWidget* parent = nullptr);
 
-public slots:
-    void FormActivate() override;
-    void FormPaint() override;
-    void Button1Click() override;
-    void Button2Click() override;
-
 protected:
     TForm9(const termalo::ChartWindowSettings& settings, QWidget* parent);
     static termalo::ChartWindowSettings settings();
@@ -102,12 +90,6 @@ class TForm10 : public TForm9 {
     Q_OBJECT
 public:
     explicit TForm10(QWidget* parent = nullptr);
-
-public slots:
-    void FormActivate() override;
-    void FormPaint() override;
-    void Button1Click() override;
-    void Button2Click() override;
 
 protected:
     TForm10(const termalo::ChartWindowSettings& settings, QWidget* parent);
@@ -119,12 +101,6 @@ class TForm11 : public TForm10 {
 public:
     explicit TForm11(QWidget* parent = nullptr);
 
-public slots:
-    void FormActivate() override;
-    void FormPaint() override;
-    void Button1Click() override;
-    void Button2Click() override;
-
 private:
     static termalo::ChartWindowSettings settings();
 };
@@ -133,12 +109,6 @@ class TForm12 : public TForm7 {
     Q_OBJECT
 public:
     explicit TForm12(QWidget* parent = nullptr);
-
-public slots:
-    void FormActivate() override;
-    void FormPaint() override;
-    void Button1Click() override;
-    void Button2Click() override;
 
 private:
     static termalo::ChartWindowSettings settings();
@@ -149,12 +119,6 @@ class TForm13 : public TForm7 {
 public:
     explicit TForm13(QWidget* parent = nullptr);
 
-public slots:
-    void FormActivate() override;
-    void FormPaint() override;
-    void Button1Click() override;
-    void Button2Click() override;
-
 protected:
     TForm13(const termalo::ChartWindowSettings& settings, QWidget* parent);
     static termalo::ChartWindowSettings settings();
@@ -164,12 +128,6 @@ class TForm14 : public TForm13 {
     Q_OBJECT
 public:
     explicit TForm14(QWidget* parent = nullptr);
-
-public slots:
-    void FormActivate() override;
-    void FormPaint() override;
-    void Button1Click() override;
-    void Button2Click() override;
 
 private:
     static termalo::ChartWindowSettings settings();

@@ -1,25 +1,9 @@
 #include "shell/decorative_chart.h"
 
 #include "shell/application.h"
-#include "shell/painting.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSet>
-#include <QBrush>
-#include <QChart>
-#include <QFont>
-#include <QGraphicsLayout>
-#include <QGraphicsLineItem>
-#include <QGraphicsPolygonItem>
-#include <QGraphicsRectItem>
-#include <QGraphicsSimpleTextItem>
-#include <QLineSeries>
-#include <QLinearGradient>
-#include <QPen>
 #include <QRandomGenerator>
-#include <QStackedBarSeries>
 #include <QTimer>
-#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
@@ -79,175 +63,63 @@ void ChartFeeder::tick()
 
 // ---------------------------------------------------------------- chart
 
-namespace {
-
-constexpr qreal kWallDepth = 6.0;  // how far the side walls reach towards the viewer
-constexpr qreal kArrowLength = 10.0;
-
-QFont pixelFont(const QString& family, int pixels, bool bold = false)
+chart::Chart DecorativeChart::look()
 {
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
+    using namespace chart;
+    Chart c;
+    c.panel.bevel = Bevel::Lowered;
+    c.panel.marginTop = 5;
+    c.panel.background = {true, Gradient::Direction::FromTopLeft, QColor(108, 108, 108), QColor(192, 192, 192)};
+    // The walls' colours fill them: the back wall blue, the left green, the floor silver.
+    c.walls.backColour = QColor(0, 0, 160);
+    c.walls.back.colour = QColor(0, 0, 160);
+    c.walls.left.colour = QColor(0, 128, 64);
+    c.walls.bottom.colour = QColor(192, 192, 192);
+    for (Wall* wall : {&c.walls.back, &c.walls.left, &c.walls.bottom})
+        wall->outlineColour = wall->colour.darker(200);
+    c.view = {.enabled = true, .depthPercent = 30, .elevation = 348, .rotation = 325, .perspective = 62,
+              .horizontalOffset = -10, .orthogonal = false};
+    c.title.lines = {QStringLiteral("Wskaźniki oceny sprawności operacyjnej "), QStringLiteral("usług sanatoryjnych")};
+    c.title.font = pixelFont(QStringLiteral("MS Sans Serif"), 9, true);
+    c.title.colour = QColor(0, 0, 255);
+    c.title.clear = true;
+    c.title.frameVisible = false;
+    c.legend.visible = false;
+    c.leftAxis.labelFont = pixelFont(QStringLiteral("Arial"), 8);
+    c.leftAxis.labelColour = Qt::black;
+    c.leftAxis.labelSize = 18;
+    c.leftAxis.tickLength = 8;
+    c.leftAxis.minorTickLength = 3;
+    c.leftAxis.minorTickCount = 1;
+    c.leftAxis.gridCentred = true;
+    c.leftAxis.valueFormat = QStringLiteral("0");
+    c.pointsPerPage = kPointsPerPage;
+
+    Series bars;
+    bars.name = QStringLiteral("Series1");
+    bars.kind = Series::Kind::Bar;
+    bars.horizontalAxis = Series::HorizontalAxis::Top;
+    bars.colour = QColor(255, 255, 0);
+    bars.colourEachPoint = true;
+    bars.barGradient = true;
+    bars.offsetPercent = 5;
+    bars.marks.visible = true;
+    bars.marks.style = Marks::Style::Percent;
+    bars.marks.font = pixelFont(QStringLiteral("Arial"), 7);
+    bars.marks.arrowLength = 10;
+    Series line;
+    line.name = QStringLiteral("Series2");
+    line.kind = Series::Kind::Line;
+    line.colour = QColor(0, 128, 0);
+    line.lineWidth = 2;
+    c.series = {bars, line};
+    return c;
 }
 
-}  // namespace
-
-const QList<QColor>& DecorativeChart::palette()
+DecorativeChart::DecorativeChart(QWidget* parent) : ChartWidget(parent), feeder_(new ChartFeeder(this))
 {
-    static const QList<QColor> colours = {
-        QColor(255, 0, 0),     QColor(0, 128, 0),     QColor(255, 255, 0),   QColor(0, 0, 255),
-        QColor(255, 255, 255), QColor(128, 128, 128), QColor(255, 0, 255),   QColor(0, 128, 128),
-        QColor(0, 0, 128),     QColor(128, 0, 0),     QColor(0, 255, 0),     QColor(128, 128, 0),
-        QColor(128, 0, 128),   QColor(192, 192, 192), QColor(0, 255, 255),   QColor(0, 0, 0),
-    };
-    return colours;
-}
-
-DecorativeChart::DecorativeChart(QWidget* parent)
-    : QChartView(parent),
-      feeder_(new ChartFeeder(this))
-{
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);  // lowered inner bevel
-    setLineWidth(1);
-    setFocusPolicy(Qt::NoFocus);
-    viewport()->setFocusPolicy(Qt::NoFocus);  // decoration only: never a tab stop
-    setRenderHint(QPainter::Antialiasing);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setChart(look());
     connect(feeder_, &ChartFeeder::pointAppended, this, &DecorativeChart::scheduleRefresh);
-}
-
-// The chart stays hidden until the description starts, and most runs never show
-// it: its scene is built when it is first needed, not at start-up.
-void DecorativeChart::build()
-{
-    if (chart_)
-        return;
-    chart_ = new QChart;
-    bars_ = new QStackedBarSeries;
-    line_ = new QLineSeries;
-    topAxis_ = new QBarCategoryAxis;
-    bottomAxis_ = new QBarCategoryAxis;
-    valueAxis_ = new QValueAxis;
-
-    chart_->legend()->hide();
-    chart_->setBackgroundRoundness(0);
-    chart_->layout()->setContentsMargins(0, 0, 0, 0);
-    chart_->setMargins(QMargins(4 + int(kWallDepth), 5, 8, 2 + int(kWallDepth)));
-    QLinearGradient background(0, 0, 1, 1);
-    background.setCoordinateMode(QGradient::ObjectBoundingMode);
-    background.setColorAt(0.0, QColor(108, 108, 108));
-    background.setColorAt(1.0, QColor(192, 192, 192));
-    chart_->setBackgroundBrush(background);
-    chart_->setBackgroundPen(Qt::NoPen);
-    chart_->setPlotAreaBackgroundBrush(QColor(0, 0, 160));  // the back wall
-    chart_->setPlotAreaBackgroundPen(QPen(QColor(0, 0, 90), 1));
-    chart_->setPlotAreaBackgroundVisible(true);
-
-    chart_->setTitle(QStringLiteral("<div align=\"center\">Wskaźniki oceny sprawności operacyjnej <br>usług sanatoryjnych</div>"));
-    chart_->setTitleFont(pixelFont(QStringLiteral("MS Sans Serif"), 9, true));
-    chart_->setTitleBrush(QColor(0, 0, 255));
-
-    QStringList categories;
-    for (int i = 0; i < kPointsPerPage; ++i)
-        categories << QString::number(i + 1);
-    const QPen axisPen(QColor(0, 0, 0), 1);
-    for (QBarCategoryAxis* axis : {topAxis_, bottomAxis_}) {
-        axis->setCategories(categories);
-        axis->setLabelsVisible(false);  // every point's label is a blank
-        axis->setGridLineVisible(false);
-        axis->setLinePen(axisPen);
-    }
-    valueAxis_->setLabelsFont(pixelFont(QStringLiteral("Arial"), 8));
-    valueAxis_->setLabelsBrush(QColor(0, 0, 0));
-    valueAxis_->setLabelFormat(QStringLiteral("%.0f"));
-    valueAxis_->setLinePen(axisPen);
-    valueAxis_->setGridLinePen(QPen(QColor(128, 128, 128), 1, Qt::DotLine));
-    valueAxis_->setMinorTickCount(0);
-    valueAxis_->setRange(0, 4);
-    valueAxis_->setTickCount(5);
-    chart_->addAxis(topAxis_, Qt::AlignTop);
-    chart_->addAxis(bottomAxis_, Qt::AlignBottom);
-    chart_->addAxis(valueAxis_, Qt::AlignLeft);
-
-    // Every point in its own colour: one bar set per slot of the page, zero
-    // everywhere but at its own slot, stacked so that each slot shows one bar.
-    bars_->setObjectName(QStringLiteral("Series1"));
-    bars_->setBarWidth(0.9);
-    for (int slot = 0; slot < kPointsPerPage; ++slot) {
-        auto* set = new QBarSet(QStringLiteral("Bar"));
-        const QColor colour = palette().at(slot % palette().size());
-        set->setBrush(chartBarBrush(colour));
-        set->setPen(QPen(colour.darker(220), 0.8));
-        for (int i = 0; i < kPointsPerPage; ++i)
-            set->append(0.0);
-        sets_ << set;
-    }
-    bars_->append(sets_);
-    chart_->addSeries(bars_);
-    bars_->attachAxis(topAxis_);
-    bars_->attachAxis(valueAxis_);
-
-    line_->setObjectName(QStringLiteral("Series2"));
-    line_->setPen(QPen(QColor(0, 128, 0), 2));
-    line_->setPointsVisible(false);
-    chart_->addSeries(line_);
-    line_->attachAxis(bottomAxis_);
-    line_->attachAxis(valueAxis_);
-
-    // What the chart component has no notion of: the side walls of a box seen
-    // slightly from the left and above, and marks with an arrow.
-    leftWall_ = new QGraphicsPolygonItem(chart_);
-    leftWall_->setBrush(QColor(0, 128, 64));
-    leftWall_->setPen(QPen(QColor(0, 60, 30), 1));
-    floor_ = new QGraphicsPolygonItem(chart_);
-    floor_->setBrush(QColor(192, 192, 192));
-    floor_->setPen(QPen(QColor(96, 96, 96), 1));
-    const QFont markFont = pixelFont(QStringLiteral("Arial"), 7);
-    for (int slot = 0; slot < kPointsPerPage; ++slot) {
-        Mark mark;
-        mark.arrow = new QGraphicsLineItem(chart_);
-        mark.arrow->setPen(QPen(QColor(255, 255, 255), 1));
-        mark.box = new QGraphicsRectItem(chart_);
-        mark.box->setBrush(QColor(255, 255, 225));
-        mark.box->setPen(QPen(QColor(0, 0, 0), 0.6));
-        mark.text = new QGraphicsSimpleTextItem(mark.box);
-        mark.text->setFont(markFont);
-        mark.text->setBrush(QColor(0, 0, 0));
-        for (QGraphicsItem* item : {static_cast<QGraphicsItem*>(mark.arrow), static_cast<QGraphicsItem*>(mark.box)}) {
-            item->setZValue(100);
-            item->setVisible(false);
-        }
-        marks_ << mark;
-    }
-
-    // The view came with a chart of its own, which it does not delete when
-    // another takes its place.
-    QChart* defaultChart = chart();
-    setChart(chart_);
-    delete defaultChart;
-    connect(chart_, &QChart::plotAreaChanged, this,
-            [this] { runGuarded([this] { placeDecorations(); }); });
-}
-
-QStackedBarSeries* DecorativeChart::barSeries()
-{
-    build();
-    return bars_;
-}
-
-QLineSeries* DecorativeChart::lineSeries()
-{
-    build();
-    return line_;
-}
-
-void DecorativeChart::showEvent(QShowEvent* event)
-{
-    runGuarded([this] { build(); });
-    QChartView::showEvent(event);
 }
 
 DecorativeChart::~DecorativeChart()
@@ -258,7 +130,6 @@ DecorativeChart::~DecorativeChart()
 
 void DecorativeChart::start()
 {
-    build();
     feeder_->start();
 }
 
@@ -279,94 +150,34 @@ void DecorativeChart::scheduleRefresh()
 
 double DecorativeChart::shownBarValue(int slot) const
 {
-    if (slot < 0 || slot >= shown_)
-        return 0.0;
-    return feeder_->barValue(pageStart_ + std::size_t(slot));
+    const QList<chart::Point>& bars = chart().series[kBars].points;
+    return slot >= 0 && slot < bars.size() ? bars[slot].y : 0.0;
 }
 
 QString DecorativeChart::markText(int slot) const
 {
-    if (slot < 0 || slot >= shown_)
-        return {};
-    double total = 0.0;
-    for (int i = 0; i < shown_; ++i)
-        total += shownBarValue(i);
-    const double share = total > 0.0 ? shownBarValue(slot) / total * 100.0 : 0.0;
-    return QStringLiteral("%1%").arg(std::lround(share));
+    return chart::pointText(chart(), kBars, slot);
 }
 
+// The newest page: points 12k .. 12k + 11. When a point opens a new page the
+// chart starts over with it; the series never hold more than one page.
 void DecorativeChart::refresh()
 {
-    build();
     refreshPending_ = false;
     const std::size_t count = feeder_->count();
-    if (count == 0 || pageStart_ + std::size_t(shown_) == count)
+    if (count == 0 || pageStart_ + std::size_t(shownCount()) == count)
         return;
-    // The newest page: points 12k .. 12k + 11. When a point opens a new page the
-    // chart starts over with it; the series never hold more than one page.
-    const std::size_t index = count - 1;
-    const std::size_t page = index - index % kPointsPerPage;
-    if (page != pageStart_) {
-        for (int slot = 0; slot < shown_; ++slot)
-            sets_[slot]->replace(slot, 0.0);
-        line_->clear();
-        pageStart_ = page;
-        shown_ = 0;
-        shownMax_ = 0.0;
-    }
     static_assert(ChartFeeder::kKeptPoints >= std::size_t(kPointsPerPage), "the feeder keeps a whole page");
-    while (pageStart_ + std::size_t(shown_) <= index) {
-        const std::size_t i = pageStart_ + std::size_t(shown_);
-        const double bar = feeder_->barValue(i);
-        const double line = feeder_->lineValue(i);
-        sets_[shown_]->replace(shown_, bar);
-        line_->append(shown_, line);
-        shownMax_ = std::max({shownMax_, bar, line});
-        ++shown_;
+    const std::size_t index = count - 1;
+    pageStart_ = index - index % kPointsPerPage;
+    QList<chart::Point> bars, line;
+    for (std::size_t i = pageStart_; i <= index; ++i) {
+        const double x = double(i - pageStart_);
+        bars.append({x, feeder_->barValue(i), QStringLiteral(" "), {}});
+        line.append({x, feeder_->lineValue(i), QStringLiteral(" "), {}});
     }
-    updateValueAxis();
-    placeDecorations();
-}
-
-void DecorativeChart::updateValueAxis()
-{
-    // Leave room above the tallest bar for its arrow and mark.
-    const qreal plotHeight = std::max<qreal>(chart_->plotArea().height(), 60.0);
-    const qreal headroom = kArrowLength + 12.0;
-    const double needed = shownMax_ * plotHeight / (plotHeight - headroom);
-    const int top = std::max(2, int(std::ceil(needed)));
-    if (valueAxis_->max() != top) {
-        valueAxis_->setRange(0, top);
-        valueAxis_->setTickCount(std::min(top, 10) + 1);
-    }
-}
-
-void DecorativeChart::placeDecorations()
-{
-    const QRectF plot = chart_->plotArea();
-    const qreal d = kWallDepth;
-    leftWall_->setPolygon(QPolygonF({plot.topLeft(), plot.bottomLeft(), plot.bottomLeft() + QPointF(-d, d),
-                                     plot.topLeft() + QPointF(-d, d)}));
-    floor_->setPolygon(QPolygonF({plot.bottomLeft(), plot.bottomRight(), plot.bottomRight() + QPointF(-d, d),
-                                  plot.bottomLeft() + QPointF(-d, d)}));
-
-    for (int slot = 0; slot < kPointsPerPage; ++slot) {
-        Mark& mark = marks_[slot];
-        const bool visible = slot < shown_ && plot.isValid();
-        mark.arrow->setVisible(visible);
-        mark.box->setVisible(visible);
-        if (!visible)
-            continue;
-        const QPointF top = chart_->mapToPosition(QPointF(slot, shownBarValue(slot)), bars_);
-        const QPointF tip = top - QPointF(0, kArrowLength);
-        mark.arrow->setLine(QLineF(top, tip));
-        mark.text->setText(markText(slot));
-        const QRectF textRect = mark.text->boundingRect();
-        const QRectF boxRect(0, 0, textRect.width() + 2, textRect.height());
-        mark.box->setRect(boxRect);
-        mark.text->setPos(1, 0);
-        mark.box->setPos(tip.x() - boxRect.width() / 2, tip.y() - boxRect.height());
-    }
+    setPoints(kLine, line);
+    setPoints(kBars, bars);
 }
 
 }  // namespace termalo

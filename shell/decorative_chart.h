@@ -1,23 +1,13 @@
 #pragma once
 
-#include <QChartView>
-#include <QColor>
-#include <QList>
+#include "chart/chart_widget.h"
+
 #include <QObject>
 
 #include <cstddef>
 #include <functional>
 
-class QBarCategoryAxis;
-class QBarSet;
-class QGraphicsPolygonItem;
-class QGraphicsSimpleTextItem;
-class QGraphicsLineItem;
-class QGraphicsRectItem;
-class QLineSeries;
-class QStackedBarSeries;
 class QTimer;
-class QValueAxis;
 
 namespace termalo {
 
@@ -73,30 +63,31 @@ private:
     double lineValues_[kKeptPoints] = {};
 };
 
-// Chart1 of the main window: the newest page (at most 12 points) of the feeder's
-// bars and line over a blue back wall, with a green left wall, a silver floor
-// and a percent mark over every bar.
-class DecorativeChart : public QChartView {
+// Chart1 of the main window: the newest page (at most 12 points) of the
+// feeder's bars and line in a box of a blue back wall, a green left wall and a
+// silver floor, seen turned and from above, with each bar's share of the page
+// over it.
+class DecorativeChart : public chart::ChartWidget {
     Q_OBJECT
 public:
     static constexpr int kPointsPerPage = 12;
+    static constexpr int kBars = 0;  // Series1
+    static constexpr int kLine = 1;  // Series2
 
     explicit DecorativeChart(QWidget* parent = nullptr);
     ~DecorativeChart() override;
 
+    // How Chart1 looks, before any point.
+    static chart::Chart look();
+
     ChartFeeder* feeder() const { return feeder_; }
-    QStackedBarSeries* barSeries();
-    QLineSeries* lineSeries();
 
     // Index of the first point of the page shown, and how many points it shows.
     std::size_t pageStart() const { return pageStart_; }
-    int shownCount() const { return shown_; }
+    int shownCount() const { return int(chart().series[kBars].points.size()); }
     // The bar value and the mark text of slot `slot` of the page shown.
     double shownBarValue(int slot) const;
     QString markText(int slot) const;
-
-    // The 16 point colours, red, green, yellow and blue first.
-    static const QList<QColor>& palette();
 
 public slots:
     // Starts the feeder (a second call changes nothing).
@@ -108,36 +99,10 @@ public slots:
 
 private slots:
     void scheduleRefresh();
-    void placeDecorations();
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
-    void build();
-
-    struct Mark {
-        QGraphicsSimpleTextItem* text = nullptr;
-        QGraphicsRectItem* box = nullptr;
-        QGraphicsLineItem* arrow = nullptr;
-    };
-
-    void updateValueAxis();
-
     ChartFeeder* feeder_;
-    QChart* chart_ = nullptr;
-    QStackedBarSeries* bars_ = nullptr;
-    QList<QBarSet*> sets_;
-    QLineSeries* line_ = nullptr;
-    QBarCategoryAxis* topAxis_ = nullptr;
-    QBarCategoryAxis* bottomAxis_ = nullptr;
-    QValueAxis* valueAxis_ = nullptr;
-    QGraphicsPolygonItem* leftWall_ = nullptr;
-    QGraphicsPolygonItem* floor_ = nullptr;
-    QList<Mark> marks_;
     std::size_t pageStart_ = 0;
-    int shown_ = 0;
-    double shownMax_ = 0.0;
     bool refreshPending_ = false;
 };
 

@@ -181,16 +181,6 @@ QImage rawPicture(const QString& resource)
                   QImage::Format_RGB32);
 }
 
-QBrush chartBarBrush(const QColor& colour)
-{
-    QLinearGradient gradient(0, 0, 1, 0);
-    gradient.setCoordinateMode(QGradient::ObjectBoundingMode);
-    gradient.setColorAt(0.0, colour.lighter(160));
-    gradient.setColorAt(0.45, colour);
-    gradient.setColorAt(1.0, colour.darker(170));
-    return QBrush(gradient);
-}
-
 QPixmap logoPixmap(LogoColouring colouring, qreal ratio)
 {
     ratio = pictureRatio(ratio);

@@ -28,9 +28,6 @@ QByteArray rawPictureData(const QImage& image);
 // image shares the program's data); a null image when there is none.
 QImage rawPicture(const QString& resource);
 
-// The bars of the program's charts: lit from the left, shaded to the right.
-QBrush chartBarBrush(const QColor& colour);
-
 // The small logo, 129 x 25: "Termalo" with "ver. 1.0", letters outlined in red
 // on silver, in black or yellow. Drawn for `ratio` device pixels per pixel (by
 // default the highest ratio of the screens), so it stays crisp on high-density

@@ -19,6 +19,8 @@
 
 namespace {
 
+using termalo::chart::pixelFont;
+
 const QColor kSilver(192, 192, 192);
 
 const QStringList kFirstDescription = {
@@ -38,13 +40,6 @@ const QStringList kSecondDescription = {
     QStringLiteral(" Uniwersytetu   Nadbużańskiego,   w   Katedrze"),
     QStringLiteral(" Ekonomiki Turystyki i Usług Uzdrowiskowych."),
 };
-
-QFont pixelFont(const QString& family, int pixels)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    return font;
-}
 
 void paintColours(QWidget* widget, const QColor& background, const QColor& text)
 {

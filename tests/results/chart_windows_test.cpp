@@ -7,6 +7,8 @@
 #include "shell/controls.h"
 #include "tests/support/worked_example.h"
 
+#include <QAccessible>
+#include <QAccessibleTableInterface>
 #include <QFile>
 #include <QLabel>
 #include <QLocale>
@@ -15,6 +17,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <cmath>
 
@@ -56,6 +59,15 @@ double roundedDisplayValue(QString text)
     const double value = text.toDouble(&ok);
     EXPECT_TRUE(ok) << text.toStdString();
     return std::round(value);
+}
+
+// A whole number in the regional notation: digit groups from 1000 up.
+QString formatGrouped(double value)
+{
+    QString digits = QString::number(std::fabs(value), 'f', 0);
+    for (qsizetype i = digits.size() - 3; i > 0; i -= 3)
+        digits.insert(i, QLocale::system().groupSeparator());
+    return (value < 0 ? QStringLiteral("-") : QString()) + digits;
 }
 
 class ChartWindowsTest : public ResultsTest {
@@ -116,24 +128,32 @@ TEST_F(ChartWindowsTest, WorkedExamplePlotsTheIndicatorScreensValuesOnEveryChart
 
         const core::ChartSeriesLayout* layout = core::chartSeriesFor(c.window);
         ASSERT_NE(layout, nullptr);
-        const QList<PlottedPoint>& points = window->points();
-        ASSERT_EQ(points.size(), c.indicatorLabels.size());
-        ASSERT_NE(window->chart(), nullptr);
-        const QStringList marks = window->chart()->markTexts();
-        ASSERT_EQ(marks.size(), points.size());
-        EXPECT_EQ(window->chart()->legendTexts().size(), points.size());
+        chart::ChartWidget* chart = window->chart();
+        ASSERT_EQ(chart, findControl<chart::ChartWidget>(window, "Chart2"));
+        // What a screen reader reads: one row per point, its label and its value
+        // as the mark writes it.
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(chart);
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_EQ(accessible->role(), QAccessible::Chart);
+        EXPECT_EQ(accessible->text(QAccessible::Name), chart->chart().title.lines.join(' ').simplified());
+        QAccessibleTableInterface* table = accessible->tableInterface();
+        ASSERT_NE(table, nullptr);
+        ASSERT_EQ(table->rowCount(), c.indicatorLabels.size());
+        const bool pie = std::string(c.window) == "Form13" || std::string(c.window) == "Form14";
+        const QList<chart::Scene::Mark>& marks = chart->scene().marks;
+        ASSERT_EQ(marks.size(), c.indicatorLabels.size());
+        EXPECT_EQ(chart->scene().legend.size(), c.indicatorLabels.size());
         const QList<QColor> eachPoint = {Qt::red, QColor(0, 128, 0), Qt::yellow, Qt::blue};
-        for (int i = 0; i < points.size(); ++i) {
+        for (int i = 0; i < c.indicatorLabels.size(); ++i) {
             SCOPED_TRACE(i);
-            EXPECT_EQ(points[i].label, QString::fromUtf8(layout->points[i].label));
-            EXPECT_EQ(points[i].x, layout->points[i].x);
+            const QString label = table->cellAt(i, 0)->text(QAccessible::Name);
+            const QString value = table->cellAt(i, 1)->text(QAccessible::Name);
+            EXPECT_EQ(label, QString::fromUtf8(layout->points[i].label));
             const double expected = roundedDisplayValue(text("Form4", c.indicatorLabels[i]));
-            EXPECT_EQ(points[i].value, expected);
-            EXPECT_EQ(points[i].colour, layout->colourEachPoint ? eachPoint[i] : QColor(Qt::blue));
-            const QString value = QString::number(expected, 'f', 0) + QString::fromUtf8(c.markSuffix);
-            EXPECT_EQ(marks[i], layout->window == std::string("Form13") || layout->window == std::string("Form14")
-                                    ? points[i].label + " " + value
-                                    : value);
+            EXPECT_EQ(value, formatGrouped(expected) + QString::fromUtf8(c.markSuffix));
+            EXPECT_EQ(marks[i].text, pie ? label + " " + value : value);
+            EXPECT_EQ(window->points()[i].x, layout->points[i].x);
+            EXPECT_EQ(window->plottedSeries().pointColour(i), layout->colourEachPoint ? eachPoint[i] : QColor(Qt::blue));
         }
         closeForm(window);
         settle();
@@ -141,7 +161,7 @@ TEST_F(ChartWindowsTest, WorkedExamplePlotsTheIndicatorScreensValuesOnEveryChart
     EXPECT_EQ(messages(), 0);
     // Form10 keeps Form9's chart title under its own caption.
     EXPECT_EQ(form("Form10")->windowTitle(), "Wykres - Wskaźnik przychodów z każdego miejsca do dyspozycji");
-    EXPECT_EQ(chartWindow("Form10")->chart()->style().title, QStringList{"Wskaźnik przychodów z jednego miejsca"});
+    EXPECT_EQ(chartWindow("Form10")->chart()->chart().title.lines, QStringList{"Wskaźnik przychodów z jednego miejsca"});
 }
 
 TEST_F(ChartWindowsTest, ChartIsFilledOnceAndKeepsItsPointsWhenTheDataChanges)
@@ -149,7 +169,7 @@ TEST_F(ChartWindowsTest, ChartIsFilledOnceAndKeepsItsPointsWhenTheDataChanges)
     enterAndShow(workedExampleEntries());
     TForm7* form7 = open(chartCases()[0]);
     ASSERT_NE(form7, nullptr);
-    const QList<PlottedPoint> first = form7->points();
+    const QList<chart::Point> first = form7->points();
     ASSERT_EQ(first.size(), 3);
 
     // New stays: the hand-over fields change, the plotted points do not.
@@ -162,8 +182,8 @@ TEST_F(ChartWindowsTest, ChartIsFilledOnceAndKeepsItsPointsWhenTheDataChanges)
     EXPECT_NE(text("Form7", "Label1"), before);
     ASSERT_EQ(form7->points().size(), 3);
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(form7->points()[i].value, first[i].value);
-    EXPECT_EQ(form7->chart()->markTexts().size(), 3);
+        EXPECT_EQ(form7->points()[i].y, first[i].y);
+    EXPECT_EQ(form7->chart()->scene().marks.size(), 3);
 }
 
 TEST_F(ChartWindowsTest, StoppedComputationReportsTheFieldAndTheNextActivationRetries)
@@ -201,36 +221,43 @@ TEST_F(ChartWindowsTest, StoppedComputationReportsTheFieldAndTheNextActivationRe
     activate("Form8");
     EXPECT_EQ(messages(), 3);
     EXPECT_EQ(form8->points().size(), 4);
-    EXPECT_EQ(form8->chart()->markTexts().size(), 4);
+    EXPECT_EQ(form8->chart()->scene().marks.size(), 4);
 }
 
-TEST_F(ChartWindowsTest, ValueAboveTheFixedMaximumKeepsItsMarkInsideTheChart)
+TEST_F(ChartWindowsTest, ValueAboveTheFixedMaximumIsCutWithItsMarkInsideTheChart)
 {
     enterAndShow(withField(workedExampleEntries(), "Form3", "Edit4", "3500"));
     TForm7* form7 = open(chartCases()[0]);
     ASSERT_NE(form7, nullptr);
-    IndicatorChart* chart = form7->chart();
-    ASSERT_NE(chart, nullptr);
-    EXPECT_EQ(chart->axisMaximum(), 100.0);
-    ASSERT_GT(form7->points()[2].value, 100.0);
-    const QRectF plot = chart->plotArea();
-    for (int i = 0; i < 3; ++i) {
-        const QPointF centre = chart->markCentre(i);
-        EXPECT_GT(centre.y(), 0.0);
-        EXPECT_LT(centre.y(), plot.bottom());
-    }
+    const chart::Scene& scene = form7->chart()->scene();
+    EXPECT_EQ(scene.vertical.maximum, 100.0);
+    ASSERT_GT(form7->points()[2].y, 100.0);
+    const double chartTop =
+        scene.projection.map(chart::Point3{scene.front.left(), scene.front.top(), scene.projection.depth()}).y();
+    ASSERT_EQ(scene.hits.size(), 3);
+    for (const chart::Scene::Hit& hit : scene.hits)
+        EXPECT_GE(hit.region.boundingRect().top(), chartTop - 0.5);
+    for (const chart::Scene::Mark& mark : scene.marks)
+        EXPECT_TRUE(QRectF(QPointF(0, 0), scene.size).contains(mark.box));
 }
 
-TEST(ChartNumbers, MarksAndAxisUseTheRegionalDigitGrouping)
+TEST_F(ChartWindowsTest, BarChartsZoomWithTheMouseAndPiesRefuse)
 {
-    const QString group = QLocale::system().groupSeparator();
-    EXPECT_EQ(formatChartNumber(85, "%"), "85%");
-    EXPECT_EQ(formatChartNumber(121, "zł"), "121zł");
-    EXPECT_EQ(formatChartNumber(1235, "zł"), "1" + group + "235zł");
-    EXPECT_EQ(formatChartNumber(2147483647, ""), "2" + group + "147" + group + "483" + group + "647");
-    EXPECT_EQ(formatChartNumber(-13, "%"), "-13%");
-    EXPECT_EQ(formatChartNumber(12, " dni"), "12 dni");
-    EXPECT_EQ(formatChartNumber(0, "zł"), "0zł");
+    enterAndShow(workedExampleEntries());
+    for (const int index : {0, 6}) {
+        TForm7* window = open(chartCases()[index]);
+        ASSERT_NE(window, nullptr);
+        chart::ChartWidget* chart = window->chart();
+        const QPoint from = chart->rect().center() - QPoint(60, 40);
+        QTest::mousePress(chart, Qt::LeftButton, {}, from);
+        QTest::mouseMove(chart, from + QPoint(60, 40));
+        QTest::mouseRelease(chart, Qt::LeftButton, {}, from + QPoint(120, 80));
+        EXPECT_EQ(chart->isZoomed(), index == 0) << chartCases()[index].window;
+        QTest::mousePress(chart, Qt::LeftButton, {}, from + QPoint(120, 80));
+        QTest::mouseRelease(chart, Qt::LeftButton, {}, from);
+        EXPECT_FALSE(chart->isZoomed());
+    }
+    EXPECT_EQ(messages(), 0);
 }
 
 TEST(ChartPage, FifteenPercentMarginsBesideTheLongerSideAndTheAspectKept)
@@ -313,10 +340,10 @@ TEST_P(ChartPrintingTest, ConfirmedPrintsTheChartAloneAsTextOnOnePage)
     ASSERT_FALSE(QStandardPaths::findExecutable("pdftotext").isEmpty() || QStandardPaths::findExecutable("pdftoppm").isEmpty())
         << "pdftotext and pdftoppm (poppler-utils) are needed to check the text and margins";
     const QString text = run("pdftotext", {"-layout", dialogs.fake.pdfFile, "-"}).simplified();
-    for (const QString& line : window->chart()->style().title)
+    for (const QString& line : window->chart()->chart().title.lines)
         EXPECT_TRUE(text.contains(line)) << line.toStdString() << " in " << text.toStdString();
-    for (const QString& mark : window->chart()->markTexts())
-        EXPECT_TRUE(text.contains(mark.simplified())) << mark.toStdString() << " in " << text.toStdString();
+    for (const chart::Scene::Mark& mark : window->chart()->scene().marks)
+        EXPECT_TRUE(text.contains(mark.text.simplified())) << mark.text.toStdString() << " in " << text.toStdString();
     EXPECT_FALSE(text.contains("Drukuj"));  // the chart alone, not the window
 
     run("pdftoppm", {"-r", "30", "-gray", "-singlefile", dialogs.fake.pdfFile, dir.filePath("page")});

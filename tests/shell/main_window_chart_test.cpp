@@ -1,10 +1,7 @@
 // The decorative chart of the main window and its feeder.
 #include "shell/decorative_chart.h"
 
-#include <QBarSet>
 #include <QCoreApplication>
-#include <QLineSeries>
-#include <QStackedBarSeries>
 
 #include <gtest/gtest.h>
 
@@ -128,22 +125,8 @@ protected:
         chart->show();
     }
 
-    // Bar values of the chart's own series, slot by slot.
-    std::vector<double> drawnBars() const
-    {
-        std::vector<double> values;
-        const auto sets = chart->barSeries()->barSets();
-        for (int slot = 0; slot < sets.size(); ++slot) {
-            // every set stands only in its own slot
-            for (int other = 0; other < sets[slot]->count(); ++other) {
-                if (other != slot) {
-                    EXPECT_EQ(sets[slot]->at(other), 0.0) << "set " << slot << " slot " << other;
-                }
-            }
-            values.push_back(sets[slot]->at(slot));
-        }
-        return values;
-    }
+    const QList<chart::Point>& bars() const { return chart->chart().series[DecorativeChart::kBars].points; }
+    const QList<chart::Point>& line() const { return chart->chart().series[DecorativeChart::kLine].points; }
 
     ScriptedRandom random;
     std::unique_ptr<DecorativeChart> chart;
@@ -167,19 +150,16 @@ TEST_F(DecorativeChartTest, ShowsTheNewestPageOfAtMostTwelvePoints)
         EXPECT_EQ(chart->feeder()->count(), c.rounds) << "every round counts";
         EXPECT_EQ(chart->pageStart(), c.pageStart);
         EXPECT_EQ(chart->shownCount(), c.shown);
-        ASSERT_EQ(chart->lineSeries()->count(), c.shown);
-        EXPECT_EQ(chart->barSeries()->barSets().size(), DecorativeChart::kPointsPerPage);
-
-        const std::vector<double> bars = drawnBars();
-        for (int slot = 0; slot < DecorativeChart::kPointsPerPage; ++slot) {
-            const double expected = slot < c.shown ? chart->feeder()->barValue(c.pageStart + slot) : 0.0;
-            EXPECT_EQ(bars[slot], expected) << "slot " << slot;
-        }
+        ASSERT_EQ(bars().size(), c.shown);
+        ASSERT_EQ(line().size(), c.shown);
         for (int slot = 0; slot < c.shown; ++slot) {
-            const QPointF p = chart->lineSeries()->at(slot);
-            EXPECT_EQ(p.x(), slot);
-            EXPECT_EQ(p.y(), chart->feeder()->lineValue(c.pageStart + slot));
+            EXPECT_EQ(bars()[slot].x, slot);
+            EXPECT_EQ(bars()[slot].y, chart->feeder()->barValue(c.pageStart + slot)) << "slot " << slot;
+            EXPECT_EQ(line()[slot].x, slot);
+            EXPECT_EQ(line()[slot].y, chart->feeder()->lineValue(c.pageStart + slot));
         }
+        // A page always spans twelve places, however few points it holds.
+        EXPECT_DOUBLE_EQ(chart->scene().horizontal.span(), DecorativeChart::kPointsPerPage);
     }
 }
 
@@ -191,7 +171,7 @@ TEST_F(DecorativeChartTest, RoundsThatArriveTogetherAreDrawnTogether)
     QCoreApplication::processEvents();
     EXPECT_EQ(chart->pageStart(), 24u);
     EXPECT_EQ(chart->shownCount(), 3);
-    EXPECT_EQ(chart->lineSeries()->count(), 3);
+    EXPECT_EQ(line().size(), 3);
 }
 
 TEST_F(DecorativeChartTest, MarksShowEachBarsShareOfThePageAndFitAboveIt)
@@ -200,10 +180,10 @@ TEST_F(DecorativeChartTest, MarksShowEachBarsShareOfThePageAndFitAboveIt)
     chart->tick();
     EXPECT_EQ(chart->markText(0), QStringLiteral("100%"));
     EXPECT_TRUE(chart->markText(1).isEmpty());
-    const auto axes = chart->chart()->axes(Qt::Vertical);
-    ASSERT_EQ(axes.size(), 1);
-    EXPECT_EQ(axes[0]->property("min").toDouble(), 0.0);
-    EXPECT_GT(axes[0]->property("max").toDouble(), chart->shownBarValue(0)) << "room for the mark";
+    EXPECT_EQ(chart->scene().vertical.minimum, 0.0);
+    EXPECT_GE(chart->scene().vertical.maximum, chart->shownBarValue(0));
+    ASSERT_EQ(chart->scene().marks.size(), 1);
+    EXPECT_GE(chart->scene().marks[0].box.top(), 0.0) << "the mark stays in the chart";
 
     for (int i = 1; i < 12; ++i)
         chart->tick();

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "chart/chart.h"
+#include "chart/scene.h"
+
+#include <QList>
+#include <QObject>
+#include <QPoint>
+#include <QWidget>
+
+#include <optional>
+
+namespace termalo::chart {
+
+class ChartWidget;
+
+// A series of a chart widget by its name ("Series1"): a QObject child of the
+// chart, so that it can be found as the windows name it.
+class ChartSeries : public QObject {
+    Q_OBJECT
+public:
+    ChartSeries(ChartWidget* chart, int index);
+
+    int index() const { return index_; }
+    const Series& data() const;
+    qsizetype count() const { return data().points.size(); }
+    void addPoint(const Point& point);
+
+private:
+    ChartWidget* chart_;
+    int index_;
+};
+
+// Shows a chart and lets the mouse look closer: dragging a rectangle down and
+// to the right zooms into it, dragging up and to the left shows everything
+// again, and the right button pans. A tooltip names the bar or slice under
+// the mouse. Screen readers read the chart as a table of its points.
+class ChartWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit ChartWidget(QWidget* parent = nullptr);
+    ~ChartWidget() override;
+
+    // Settings and points at once; the series objects follow the series.
+    void setChart(const Chart& chart);
+    const Chart& chart() const { return chart_; }
+
+    ChartSeries* series(int index) const;
+    ChartSeries* series(const QString& name) const;
+    void addPoints(int series, const QList<Point>& points);
+    void setPoints(int series, const QList<Point>& points);
+
+    // The chart as it is drawn now.
+    const Scene& scene() const;
+
+    // The mouse's view.
+    bool isZoomed() const { return zoom_.has_value(); }
+    // Zooms into the rectangle `area` of the widget; false when it holds no
+    // part of the axes' ranges.
+    bool zoomInto(const QRectF& area);
+    void resetZoom();
+    // Moves the view by `pixels`, the drawing following the mouse.
+    void panBy(const QPointF& pixels);
+    const std::optional<Zoom>& zoom() const { return zoom_; }
+
+    // Draws the chart alone, as shown, scaled into `target` (for printing).
+    void renderChart(QPainter& painter, const QRectF& target) const;
+
+    // The accessible name: the title's lines.
+    QString titleText() const;
+    // Increases whenever the points change.
+    quint64 generation() const { return generation_; }
+
+signals:
+    void pointsChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    friend class ChartSeries;
+    void changed(bool points);
+    // The front plane's point under a widget position, in the axes' values.
+    std::optional<QPointF> valueAt(const QPointF& position) const;
+
+    Chart chart_;
+    QList<ChartSeries*> series_;
+    std::optional<Zoom> zoom_;
+    mutable std::optional<Scene> scene_;
+    quint64 generation_ = 0;
+    enum class Drag { None, Zoom, Pan };
+    Drag drag_ = Drag::None;
+    QPoint dragStart_;
+    QPoint dragNow_;
+};
+
+}  // namespace termalo::chart

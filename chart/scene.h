@@ -1,0 +1,109 @@
+#pragma once
+
+#include "chart/chart.h"
+#include "chart/projection.h"
+
+#include <QBrush>
+#include <QFont>
+#include <QList>
+#include <QPainterPath>
+#include <QPen>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+
+#include <optional>
+
+class QPainter;
+
+namespace termalo::chart {
+
+struct Range {
+    double minimum = 0.0;
+    double maximum = 1.0;
+    double span() const { return maximum - minimum; }
+};
+
+// What the mouse has zoomed or panned to: the ranges the axes span instead of
+// their own.
+struct Zoom {
+    Range horizontal;
+    Range vertical;
+};
+
+// One thing drawn: a filled or outlined shape, or a text in a box.
+struct Item {
+    enum class Kind { Shape, Text };
+    Kind kind = Kind::Shape;
+    // Shape
+    QPainterPath path;
+    QBrush brush;
+    QPen pen = Qt::NoPen;
+    // Text, in `box` with `flags` (Qt::AlignmentFlag), turned by `rotation`
+    // degrees about the box's centre
+    QString text;
+    QFont font;
+    QColor colour;
+    QRectF box;
+    int flags = 0;
+    double rotation = 0.0;
+};
+
+// A chart laid out for a size: everything to draw, in painting order, and what
+// the mouse, the tests and the screen reader need to know of it.
+struct Scene {
+    QSizeF size;
+    QList<Item> items;
+
+    struct Mark {
+        int series = 0;
+        int point = 0;
+        QString text;
+        QRectF box;
+    };
+    QList<Mark> marks;
+
+    // Where each drawn point (bar or slice) lies on the screen.
+    struct Hit {
+        int series = 0;
+        int point = 0;
+        QPainterPath region;
+    };
+    QList<Hit> hits;
+
+    QStringList legend;
+    QStringList valueLabels;  // of the left axis, from the bottom up
+    QStringList categoryLabels;
+
+    // Bars and lines: the front plane of the box in its own pixels, the view
+    // of the box and the ranges the axes span.
+    bool hasAxes = false;
+    QRectF front;
+    Projection projection;
+    Range horizontal;
+    Range vertical;
+
+    // The point drawn under `position`, if any: the one drawn last wins.
+    const Hit* hitAt(const QPointF& position) const;
+    // Texts drawn, in painting order.
+    QStringList texts() const;
+};
+
+// Lays `chart` out for a widget of `size` pixels, zoomed to `zoom` when given.
+Scene layOut(const Chart& chart, const QSizeF& size, const std::optional<Zoom>& zoom = std::nullopt);
+
+// Draws a laid-out chart with `painter` in the scene's own pixels: vectors and
+// text only, nothing with an alpha channel.
+void paintScene(QPainter& painter, const Scene& scene);
+
+// Lays out and draws `chart` as it looks at `size`, scaled into `target`.
+void paintChart(QPainter& painter, const Chart& chart, const QSizeF& size, const QRectF& target,
+                const std::optional<Zoom>& zoom = std::nullopt);
+
+// What point `point` of series `series` reads: the text of its mark, in the
+// series' mark style, whether marks are shown or not.
+QString pointText(const Chart& chart, int series, int point);
+// The same without the point's label: the value as the mark writes it.
+QString valueText(const Chart& chart, int series, int point);
+
+}  // namespace termalo::chart

@@ -1,0 +1,184 @@
+// A chart on the screen: what it draws, the mouse, and what a screen reader reads.
+#include "chart/chart_widget.h"
+#include "chart/scene.h"
+
+#include <QAccessible>
+#include <QAccessibleTableInterface>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace termalo::chart {
+namespace {
+
+Chart barChart(double maximum = 100)
+{
+    Chart c;
+    c.view.enabled = true;
+    c.view.depthPercent = 35;
+    c.title.lines = {QStringLiteral("Wskaźnik"), QStringLiteral("próbny")};
+    c.leftAxis.automaticMinimum = false;
+    c.leftAxis.automaticMaximum = false;
+    c.leftAxis.minimum = 0;
+    c.leftAxis.maximum = maximum;
+    Series s;
+    s.name = QStringLiteral("Series2");
+    s.colour = Qt::blue;
+    s.marks.visible = true;
+    s.marks.arrowLength = 0;
+    s.valueFormat = QStringLiteral("#,##0.##%");
+    s.points = {{0, 93, QStringLiteral("kontraktowe"), {}}, {1, 75, QStringLiteral("komercyjne"), {}},
+                {2, 82, QStringLiteral("ogółem"), {}}};
+    c.series = {s};
+    return c;
+}
+
+class ChartWidgetTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        widget = std::make_unique<ChartWidget>();
+        widget->resize(337, 201);
+        widget->setChart(barChart());
+        widget->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(widget.get()));
+    }
+
+    // The screen position of a value in the front plane.
+    QPoint at(double x, double y) const
+    {
+        const Scene& s = widget->scene();
+        const double px = s.front.left() + (x - s.horizontal.minimum) / s.horizontal.span() * s.front.width();
+        const double py = s.front.bottom() - (y - s.vertical.minimum) / s.vertical.span() * s.front.height();
+        return s.projection.frontToScreen().map(QPointF(px, py)).toPoint();
+    }
+
+    void drag(Qt::MouseButton button, QPoint from, QPoint to)
+    {
+        QTest::mousePress(widget.get(), button, {}, from);
+        QTest::mouseMove(widget.get(), (from + to) / 2);
+        QTest::mouseMove(widget.get(), to);
+        QTest::mouseRelease(widget.get(), button, {}, to);
+    }
+
+    std::unique_ptr<ChartWidget> widget;
+};
+
+TEST_F(ChartWidgetTest, DragDownRightZoomsUpLeftRestoresRightButtonPans)
+{
+    const Range full = widget->scene().vertical;
+    EXPECT_EQ(full.minimum, 0);
+    EXPECT_EQ(full.maximum, 100);
+
+    drag(Qt::LeftButton, at(0.5, 90), at(2.5, 40));
+    ASSERT_TRUE(widget->isZoomed());
+    EXPECT_NEAR(widget->scene().vertical.minimum, 40, 1.5);
+    EXPECT_NEAR(widget->scene().vertical.maximum, 90, 1.5);
+    EXPECT_NEAR(widget->scene().horizontal.minimum, 0.5, 0.05);
+    EXPECT_NEAR(widget->scene().horizontal.maximum, 2.5, 0.05);
+    // The first bar is mostly outside: it is cut to the view, not drawn over it.
+    for (const Scene::Hit& hit : widget->scene().hits)
+        EXPECT_GE(hit.region.boundingRect().left(), widget->scene().front.left() - 0.5);
+
+    const Range before = widget->scene().vertical;
+    const QPoint middle = widget->rect().center();
+    drag(Qt::RightButton, middle, middle + QPoint(0, 30));  // the drawing follows the mouse down
+    EXPECT_GT(widget->scene().vertical.maximum, before.maximum + 5) << "higher values come into view";
+    EXPECT_NEAR(widget->scene().vertical.span(), before.span(), 1e-9);
+
+    drag(Qt::LeftButton, at(2, 50), at(1, 60));
+    EXPECT_FALSE(widget->isZoomed());
+    EXPECT_EQ(widget->scene().vertical.maximum, 100);
+}
+
+TEST_F(ChartWidgetTest, ChartsThatRefuseTheMouseKeepTheirView)
+{
+    Chart c = barChart();
+    c.zoomEnabled = false;
+    c.panEnabled = false;
+    widget->setChart(c);
+    drag(Qt::LeftButton, at(0.5, 90), at(2.5, 40));
+    drag(Qt::RightButton, widget->rect().center(), widget->rect().center() + QPoint(20, 20));
+    EXPECT_FALSE(widget->isZoomed());
+    EXPECT_EQ(widget->scene().vertical.maximum, 100);
+}
+
+TEST_F(ChartWidgetTest, ValueAboveTheMaximumIsCutAtTheTopOfTheChart)
+{
+    Chart c = barChart();
+    c.series[0].points[1].y = 135;
+    widget->setChart(c);
+    const Scene& s = widget->scene();
+    ASSERT_EQ(s.hits.size(), 3);
+    const QPolygonF box = s.projection.map({{s.front.left(), s.front.top(), 0},
+                                            {s.front.left(), s.front.top(), s.projection.depth()}});
+    const double chartTop = std::min(box[0].y(), box[1].y());
+    for (const Scene::Hit& hit : s.hits)
+        EXPECT_GE(hit.region.boundingRect().top(), chartTop - 0.5) << hit.point;
+    ASSERT_EQ(s.marks.size(), 3);
+    EXPECT_EQ(s.marks[1].text, "135%");
+    EXPECT_GE(s.marks[1].box.top(), 0.0);
+
+    c.clipPoints = false;
+    widget->setChart(c);
+    double top = 1e9;
+    for (const Scene::Hit& hit : widget->scene().hits)
+        top = std::min(top, hit.region.boundingRect().top());
+    EXPECT_LT(top, chartTop - 10) << "unclipped, the bar rises above the chart";
+}
+
+TEST_F(ChartWidgetTest, ScreenReaderReadsTheTitleAndEveryPoint)
+{
+    QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(widget.get());
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(chart->role(), QAccessible::Chart);
+    EXPECT_EQ(chart->text(QAccessible::Name), "Wskaźnik próbny");
+    QAccessibleTableInterface* table = chart->tableInterface();
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(table->rowCount(), 3);
+    ASSERT_EQ(table->columnCount(), 2);
+    const QStringList expected = {"kontraktowe", "93%", "komercyjne", "75%", "ogółem", "82%"};
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 2; ++column) {
+            QAccessibleInterface* cell = table->cellAt(row, column);
+            ASSERT_NE(cell, nullptr);
+            EXPECT_EQ(cell->text(QAccessible::Name), expected[row * 2 + column]);
+            EXPECT_EQ(cell->tableCellInterface()->rowIndex(), row);
+            EXPECT_EQ(cell->parent(), chart);
+            EXPECT_EQ(chart->indexOfChild(cell), row * 2 + column);
+        }
+    }
+    // The value cell of a bar sits over that bar.
+    const QRect bar = table->cellAt(2, 1)->rect();
+    EXPECT_EQ(chart->childAt(bar.center().x(), bar.center().y()), table->cellAt(2, 1));
+
+    // New points, new rows; an inactive series is not read.
+    widget->addPoints(0, {{3, 12, QStringLiteral("nowy"), {}}});
+    ASSERT_EQ(table->rowCount(), 4);
+    EXPECT_EQ(table->cellAt(3, 1)->text(QAccessible::Name), "12%");
+    Chart c = widget->chart();
+    c.series[0].active = false;
+    widget->setChart(c);
+    EXPECT_EQ(table->rowCount(), 0);
+}
+
+TEST_F(ChartWidgetTest, SeriesAreNamedChildrenAndPointsTakeThePaletteWhenEachHasItsColour)
+{
+    ChartSeries* series = widget->findChild<ChartSeries*>(QStringLiteral("Series2"));
+    ASSERT_NE(series, nullptr);
+    EXPECT_EQ(series->count(), 3);
+    EXPECT_EQ(series->data().pointColour(2), QColor(Qt::blue));
+    Chart c = widget->chart();
+    c.series[0].colourEachPoint = true;
+    c.series[0].points[1].colour = Qt::black;  // a colour of its own wins
+    widget->setChart(c);
+    EXPECT_EQ(widget->chart().series[0].pointColour(0), QColor(255, 0, 0));
+    EXPECT_EQ(widget->chart().series[0].pointColour(1), QColor(Qt::black));
+    EXPECT_EQ(widget->chart().series[0].pointColour(2), QColor(255, 255, 0));
+    EXPECT_EQ(widget->chart().series[0].pointColour(19), QColor(0, 0, 255)) << "the 16 colours repeat";
+}
+
+}  // namespace
+}  // namespace termalo::chart
