@@ -101,6 +101,7 @@ const Scene& ChartWidget::scene() const
 void ChartWidget::changed(bool points)
 {
     scene_.reset();
+    drawnValid_ = false;
     if (points) {
         ++generation_;
         emit pointsChanged();
@@ -179,9 +180,18 @@ QString ChartWidget::titleText() const
 
 void ChartWidget::paintEvent(QPaintEvent*)
 {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (!drawnValid_ || drawn_.size() != pixels || drawn_.devicePixelRatio() != ratio) {
+        drawn_ = QPixmap(pixels);
+        drawn_.setDevicePixelRatio(ratio);
+        QPainter onto(&drawn_);
+        onto.setRenderHint(QPainter::Antialiasing);
+        paintScene(onto, scene(), ratio);
+        drawnValid_ = true;
+    }
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    paintScene(painter, scene());
+    painter.drawPixmap(0, 0, drawn_);
     if (drag_ == Drag::Zoom) {
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
@@ -193,6 +203,7 @@ void ChartWidget::paintEvent(QPaintEvent*)
 void ChartWidget::resizeEvent(QResizeEvent* event)
 {
     scene_.reset();
+    drawnValid_ = false;
     QWidget::resizeEvent(event);
 }
 

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPixmap>
 #include <QPoint>
 #include <QWidget>
 
@@ -92,6 +93,10 @@ private:
     QList<ChartSeries*> series_;
     std::optional<Zoom> zoom_;
     mutable std::optional<Scene> scene_;
+    // The scene as last drawn on the screen: repaints that change nothing
+    // (the window uncovered, a tooltip gone) copy it.
+    QPixmap drawn_;
+    bool drawnValid_ = false;
     quint64 generation_ = 0;
     enum class Drag { None, Zoom, Pan };
     Drag drag_ = Drag::None;

@@ -27,6 +27,20 @@ QPainterPath polygonPath(const QPolygonF& polygon)
     return path;
 }
 
+// A closed path of four corners whose edges run along the axes.
+bool isUprightRectangle(const QPainterPath& path)
+{
+    if (path.elementCount() != 5)
+        return false;
+    const QRectF bounds = path.boundingRect();
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.isCurveTo() || (e.x != bounds.left() && e.x != bounds.right()) || (e.y != bounds.top() && e.y != bounds.bottom()))
+            return false;
+    }
+    return true;
+}
+
 QPainterPath linePath(const QPointF& from, const QPointF& to)
 {
     QPainterPath path(from);
@@ -171,6 +185,7 @@ private:
         item.path = path;
         item.brush = brush;
         item.pen = pen;
+        item.smooth = !isUprightRectangle(path);
         (into ? *into : s_.items).append(std::move(item));
     }
 
@@ -183,8 +198,19 @@ private:
         item.font = font;
         item.colour = colour;
         item.box = box;
-        item.flags = flags;
         item.rotation = rotation;
+        // Where the baseline starts, worked out once: painting then needs no
+        // layout of its own.
+        const QFontMetricsF metrics(font);
+        const qreal advance = metrics.horizontalAdvance(text);
+        const QRectF frame = rotation == 0.0 ? box : QRectF(-box.width() / 2.0, -box.height() / 2.0, box.width(), box.height());
+        qreal x = frame.center().x() - advance / 2.0;
+        if (flags & Qt::AlignLeft)
+            x = frame.left();
+        else if (flags & Qt::AlignRight)
+            x = frame.right() - advance;
+        const qreal y = frame.center().y() - (metrics.ascent() + metrics.descent()) / 2.0 + metrics.ascent();
+        item.origin = QPointF(x, y);
         (into ? *into : s_.items).append(std::move(item));
     }
 
@@ -539,6 +565,7 @@ private:
                         item.path = path;
                         item.brush = brush;
                         item.pen = edge;
+                        item.smooth = !isUprightRectangle(path);
                         solid.items << item;
                         solid.region.addPath(path);
                     }
@@ -783,28 +810,38 @@ Scene layOut(const Chart& chart, const QSizeF& size, const std::optional<Zoom>& 
     return Builder(chart, size, zoom).build();
 }
 
-void paintScene(QPainter& painter, const Scene& scene)
+void paintScene(QPainter& painter, const Scene& scene, qreal screenRatio)
 {
+    const bool smooth = painter.testRenderHint(QPainter::Antialiasing);
     for (const Item& item : scene.items) {
         if (item.kind == Item::Kind::Shape) {
-            painter.setPen(item.pen);
+            painter.setRenderHint(QPainter::Antialiasing, smooth && item.smooth);
+            if (screenRatio > 0.0 && item.pen.style() != Qt::NoPen) {
+                QPen pen = item.pen;
+                pen.setCosmetic(true);
+                pen.setWidthF(pen.widthF() * screenRatio);
+                painter.setPen(pen);
+            } else {
+                painter.setPen(item.pen);
+            }
             painter.setBrush(item.brush);
             painter.drawPath(item.path);
             continue;
         }
+        painter.setRenderHint(QPainter::Antialiasing, smooth);
         painter.setPen(item.colour);
         painter.setFont(item.font);
         if (item.rotation == 0.0) {
-            painter.drawText(item.box, item.flags, item.text);
+            painter.drawText(item.origin, item.text);
             continue;
         }
         painter.save();
         painter.translate(item.box.center());
         painter.rotate(item.rotation);
-        painter.drawText(QRectF(-item.box.width() / 2.0, -item.box.height() / 2.0, item.box.width(), item.box.height()),
-                         item.flags, item.text);
+        painter.drawText(item.origin, item.text);
         painter.restore();
     }
+    painter.setRenderHint(QPainter::Antialiasing, smooth);
 }
 
 void paintChart(QPainter& painter, const Chart& chart, const QSizeF& size, const QRectF& target,

@@ -39,13 +39,17 @@ struct Item {
     QPainterPath path;
     QBrush brush;
     QPen pen = Qt::NoPen;
-    // Text, in `box` with `flags` (Qt::AlignmentFlag), turned by `rotation`
-    // degrees about the box's centre
+    // Rectangles along the axes need no smoothing of their edges (and fill
+    // much faster without).
+    bool smooth = true;
+    // Text: written from `origin` on its baseline so that it sits in `box`,
+    // turned by `rotation` degrees about the box's centre (`origin` is then
+    // relative to the centre, before turning)
     QString text;
     QFont font;
     QColor colour;
     QRectF box;
-    int flags = 0;
+    QPointF origin;
     double rotation = 0.0;
 };
 
@@ -93,8 +97,11 @@ struct Scene {
 Scene layOut(const Chart& chart, const QSizeF& size, const std::optional<Zoom>& zoom = std::nullopt);
 
 // Draws a laid-out chart with `painter` in the scene's own pixels: vectors and
-// text only, nothing with an alpha channel.
-void paintScene(QPainter& painter, const Scene& scene);
+// text only, nothing with an alpha channel. On a screen of `screenRatio`
+// device pixels per pixel, lines are drawn as the screen's own hairlines,
+// which look the same there and cost far less; 0 draws them as outlines of
+// their width, as paper needs.
+void paintScene(QPainter& painter, const Scene& scene, qreal screenRatio = 0);
 
 // Lays out and draws `chart` as it looks at `size`, scaled into `target`.
 void paintChart(QPainter& painter, const Chart& chart, const QSizeF& size, const QRectF& target,
