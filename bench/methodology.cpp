@@ -75,7 +75,7 @@ void BM_FloorBareWindows(benchmark::State& state)
             auto window = std::make_unique<QWidget>();
             window->resize(layout.frame.size());
             for (const auto& item : layout.labels) {
-                auto* label = new QLabel(item.text(), window.get());
+                auto* label = new QLabel(termalo::help::labelText(layout.name, item.name), window.get());
                 label->move(item.position);
                 label->adjustSize();
             }

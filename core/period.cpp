@@ -25,19 +25,24 @@ constexpr std::array<Month, 12> kMonths{{
     {"Grudzie\xC5\x84", 31},
 }};
 
-// The only year texts that make February 29 days long.
-constexpr std::array<std::string_view, 3> kLeapYearTexts{"2004", "2008", "2012"};
+// A year text of exactly four ASCII digits is a year of the Gregorian calendar;
+// any other text (blanks, a sign, a prompt) names no leap year.
+bool isLeapYearText(std::string_view yearText) {
+    if (yearText.size() != 4) return false;
+    int year = 0;
+    for (char c : yearText) {
+        if (c < '0' || c > '9') return false;
+        year = year * 10 + (c - '0');
+    }
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 }  // namespace
 
 std::optional<int> daysInMonth(std::string_view monthName, std::string_view yearText) {
     for (const Month& month : kMonths) {
         if (month.name != monthName) continue;
-        if (month.name == "Luty") {
-            for (std::string_view leap : kLeapYearTexts) {
-                if (yearText == leap) return 29;
-            }
-        }
+        if (month.name == "Luty" && isLeapYearText(yearText)) return 29;
         return month.days;
     }
     return std::nullopt;

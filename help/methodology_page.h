@@ -18,8 +18,9 @@ struct PageLayout;
 // lays itself out over what its base has built: controls of the same name are
 // taken over (moved, given the new texts and pictures), new ones are added.
 //
-// The texts are set when the page is created; sizing the labels to their texts
-// and drawing the pictures wait for the page's first showing.
+// The page's frame is laid out when the page is created; reading the labels'
+// texts, sizing the labels to them and drawing the pictures wait for the
+// page's first showing.
 class MethodologyPage : public Form {
     Q_OBJECT
 public:
@@ -27,8 +28,8 @@ public:
 
     const PageLayout& layout() const { return *layout_; }
 
-    // Labels sized to their texts and pictures drawn; done before the first
-    // showing, and at most once.
+    // Labels given their texts and sized to them, pictures drawn; done before
+    // the first showing, and at most once.
     void completeContent();
 
 public slots:

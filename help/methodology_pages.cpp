@@ -1,7 +1,9 @@
-// The methodology pages as data. Label lines are exact, blanks included: runs of
-// spaces justify the lines by hand and push each equation number to the right
-// edge, beside its formula picture.
+// The methodology pages as data: windows, buttons, where the labels and the
+// formula pictures stand. The labels' lines are kept in resources/help.
 #include "help/methodology_pages.h"
+
+#include <QFile>
+#include <QStringDecoder>
 
 #include <stdexcept>
 
@@ -10,11 +12,6 @@ namespace termalo::help {
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QString blanks(int count)
-{
-    return QString(count, u' ');
-}
 
 std::vector<PageLayout> buildPages()
 {
@@ -27,27 +24,8 @@ std::vector<PageLayout> buildPages()
             {u"&Zamknij"_s, {376, 24, 81, kButtonHeight}, Does::Close, {u"Form16"_s}},
         },
         {
-            {u"Label1"_s, {16, 24}, {
-                blanks(10) + u"Literatura  (Ekonomika turystyki, Wydawnictwo Naukowe PWN,"_s,
-                u"Warszawa 2006, s. 317) dzieli wskaźniki (eksploatacyjne) oceny sprawności"_s,
-                u"operacyjnej usług noclegowych na dwie podgrupy wskaźników."_s,
-                u"Są to:"_s,
-                blanks(20) + u"- wskaźniki wielkości użytkowej obiektu noclegowego oraz"_s,
-                blanks(20) + u"- wskaźniki rozmiarów świadczonych usług noclegowych."_s,
-            }},
-            {u"Label2"_s, {16, 128}, {
-                u"Wskaźnik pojemności należy do pierwszej podgrupy-wskaźników wielkości użytkowej obiektu."_s,
-                u"Zwykle pojemność obiektu noclegowego wyraża się  ilością  pokoi  będących  w  dyspozycji."_s,
-                u"Informacja ta bywa uzupełniana o ilości miejsc w pokojach  i  kategorię  pokoi. W przypadku"_s,
-                u"sanatoriów  podstawowym  przedmiotem  świadczenia  usług  noclegowych   nie  jest   pokój,"_s,
-                u"ale  miejsce  w  pokoju.  Zatem  wskaźnik  pojemności sanatorium SPm, będzie wyrażał ilość"_s,
-                u"miejsc, będącą w dyspozycji obiektu. "_s,
-                u"Uzupełnieniem  wskaźnika  SPm,  mogą  być  wskaźniki  pojemności, wyrażane ilością pokoi"_s,
-                u"ogółem (SPp) oraz ilością pokoi o określonych kategoriach np. A, B, C (SPpA, SPpB, SPpC). "_s,
-                u"Wskaźnik  pojemności  sanatorium  SPm,  można  też  uzupełnić wskaźnikami wyrażającymi"_s,
-                u"ilość  pokoi  o  odpowiedniej liczbie miejsc noclegowych  np. jedno-, dwu- lub trzyosobowych"_s,
-                u"(SPp1, SPp2, SPp3)."_s,
-            }},
+            {u"Label1"_s, {16, 24}},
+            {u"Label2"_s, {16, 128}},
         },
         {
         },
@@ -61,34 +39,10 @@ std::vector<PageLayout> buildPages()
             {u"&Dalej"_s, {424, 24, 49, kButtonHeight}, Does::Show, {u"Form18"_s}},
         },
         {
-            {u"Label1"_s, {16, 24}, {
-                u"               Wskaźnik zdolności usługowej  obiektu   noclegowego  wraz  ze"_s,
-                u"wskaźnikiem  pojemności    obiektu,    stanowią    podgrupę    wskaźników"_s,
-                u"wielkości  użytkowej  obiektu noclegowego. Ze względu na ich konstrukcję, jednostką wartości"_s,
-                u"generowanych  przez  wskaźniki  jest  osobodzień,  czyli  jednostka  zajętości  jednego  miejsca"_s,
-                u"(pokoju)  w  jednym  dniu.  Zdolność  usługowa obiektu  noclegowego (SZp) określa możliwość"_s,
-                u"zaoferowania  przez   obiekt   określonej   liczby   pokoi   w   badanym   okresie,   przy   pełnym"_s,
-                u"wykorzystaniu czynników wytwórczych (1)."_s,
-            }},
-            {u"Label2"_s, {16, 120}, {
-                blanks(107) + u"(1)"_s,
-                u" "_s,
-                u"gdzie: "_s,
-                u"Lp - liczba pokoi noclegowych w sanatorium; "_s,
-                u"Te - czas eksploatacji (w dniach)."_s,
-            }},
-            {u"Label3"_s, {16, 192}, {
-                u"Tak  jak  w  przypadku  pojemności  obiektu,  wskaźnik zdolności usługowej SZp uzupełnia się"_s,
-                u"miarą,   w  której  ilość  pokoi  zastępuje  się  ilością  miejsc  w  obiekcie.   Analogicznie   jak  w "_s,
-                u"przypadku   wskaźnika   pojemności   usługowej   sanatorium,    dla   menadżera   kierującego "_s,
-                u"sanatorium znacznie większą wartość informacyjną będzie miał wskaźnik zdolności usługowej,"_s,
-                u"wyrażony za pomocą ilości miejsc noclegowych."_s,
-            }},
-            {u"Label4"_s, {16, 264}, {
-                u"Można  zatem  zdefiniować   wskaźnik   zdolności   usługowej    sanatorium    SZm    (2),   jako"_s,
-                u"wielkość  wyrażającą  możliwość  zaoferowania  przez  sanatorium  określonej  liczby  miejsc w"_s,
-                u"badanym okresie, przy pełnym wykorzystaniu czynników wytwórczych."_s,
-            }},
+            {u"Label1"_s, {16, 24}},
+            {u"Label2"_s, {16, 120}},
+            {u"Label3"_s, {16, 192}},
+            {u"Label4"_s, {16, 264}},
         },
         {
             {u"Image1"_s, {192, 120}, 1},
@@ -103,31 +57,9 @@ std::vector<PageLayout> buildPages()
             {u"&Dalej"_s, {424, 24, 49, kButtonHeight}, Does::Show, {u"Form19"_s}},
         },
         {
-            {u"Label1"_s, {16, 24}, {
-                blanks(107) + u"(2) "_s,
-                u" "_s,
-                u"gdzie: "_s,
-                u"Lm - liczba miejsc noclegowych w sanatorium; "_s,
-                u"Te - czas eksploatacji (w dniach)."_s,
-            }},
-            {u"Label2"_s, {16, 96}, {
-                u"Wskaźnik  SZm  można  oczywiście  uzupełnić   wskaźnikiem   zdolności   usługowej   w   jego"_s,
-                u"tradycyjnej  postaci   (1)    lub  w  jego  wersjach  określających  możliwość  zaoferowania przez"_s,
-                u"obiekt   określonej   liczby   pokoi   n-osobowych   SZpn   w   badanym   okresie,   przy   pełnym"_s,
-                u"wykorzystaniu czynników wytwórczych (3)."_s,
-            }},
-            {u"Label3"_s, {16, 168}, {
-                blanks(107) + u"(3) "_s,
-                u" "_s,
-                u"gdzie: "_s,
-                u"Lpn - liczba pokoi noclegowych n-osobowych w sanatorium; "_s,
-                u"Te - czas eksploatacji (w dniach). "_s,
-                u"Jednak znacznie ważniejszą odmianą wskaźnika zdolności usługowej sanatorium SZm wydają"_s,
-                u"się  być  wskaźniki  uwzględniające rodzaj odbiorcy finansującego pobyt. Wskaźnik komercyjnej"_s,
-                u"zdolność   usługowej   sanatorium   SZmi  (4),  to wielkość wyrażająca możliwość zaoferowania"_s,
-                u"przez sanatorium określonej liczby miejsc kuracjuszom indywidualnym, w badanym okresie, przy"_s,
-                u"pełnym wykorzystaniu czynników wytwórczych."_s,
-            }},
+            {u"Label1"_s, {16, 24}},
+            {u"Label2"_s, {16, 96}},
+            {u"Label3"_s, {16, 168}},
         },
         {
             {u"Image1"_s, {160, 24}, 2},
@@ -143,32 +75,9 @@ std::vector<PageLayout> buildPages()
             {u"&Dalej"_s, {424, 24, 49, kButtonHeight}, Does::Show, {u"Form20"_s}},
         },
         {
-            {u"Label1"_s, {16, 32}, {
-                blanks(107) + u"(4) "_s,
-                u"gdzie: "_s,
-                u"Lmi - liczba miejsc noclegowych niezakontraktowanych; "_s,
-                u"Te - czas eksploatacji (w dniach)."_s,
-            }},
-            {u"Label2"_s, {16, 96}, {
-                u"Liczba miejsc  możliwych  do  zaoferowania  kuracjuszom  indywidualnym (komercyjnym) przez"_s,
-                u"sanatoria,    zwykle    jest    uzależniona   od    wielkości   kontraktów    na    usługi   lecznictwa"_s,
-                u"uzdrowiskowego,  podpisanych  przez  spółki  uzdrowiskowe  z NFZ, ZUS, KRUS, czy z innymi"_s,
-                u"odbiorcami  hurtowymi.  Kuracjuszom  indywidualnym  może  zostać zaoferowana  jedynie taka"_s,
-                u"ilość  miejsc,   jaka  nie  została  wcześniej   zakontraktowana.   Należy  zwrócić  uwagę,  że  w"_s,
-                u"przypadku  preferowania  przez  sanatorium  wyłącznie   odbiorców   indywidualnych,   wartość"_s,
-                u"wskaźnika    komercyjnej   zdolność   usługowej   SZmi,   będzie   równa   wartości   wskaźnika"_s,
-                u"zdolności  usługowej  sanatorium  SZm. W sytuacji odwrotnej wyniesie on 0."_s,
-            }},
-            {u"Label3"_s, {16, 208}, {
-                u"Zatem   wskaźnik   kontraktowej   zdolność   usługowej   sanatorium   SZmk   (5),  to   wielkość"_s,
-                u"wyrażająca  zakontraktowaną przez sanatorium liczbę miejsc, w badanym okresie, przy pełnym"_s,
-                u"wykorzystaniu czynników wytwórczych. "_s,
-                blanks(107) + u"(5) "_s,
-                u" "_s,
-                u"gdzie: "_s,
-                u"Lmk - liczba miejsc noclegowych zakontraktowanych; "_s,
-                u"Te - czas eksploatacji (w dniach)."_s,
-            }},
+            {u"Label1"_s, {16, 32}},
+            {u"Label2"_s, {16, 96}},
+            {u"Label3"_s, {16, 208}},
         },
         {
             {u"Image1"_s, {160, 24}, 4},
@@ -184,26 +93,9 @@ std::vector<PageLayout> buildPages()
             {u"&Menu"_s, {424, 24, 49, kButtonHeight}, Does::Close, {u"Form19"_s, u"Form18"_s, u"Form17"_s, u"Form20"_s}},
         },
         {
-            {u"Label1"_s, {16, 64}, {
-                u"Możliwe  jest również skonstruowanie wskaźnika transakcyjnej zdolność usługowej sanatorium"_s,
-                u"(SZmt),  czyli wielkości wyrażającej możliwość zaoferowania (w przetargach publicznych) przez"_s,
-                u"sanatorium określonej liczby miejsc odbiorcom kontraktowym, w badanym okresie, przy pełnym"_s,
-                u"wykorzystaniu czynników wytwórczych (6)."_s,
-            }},
-            {u"Label2"_s, {16, 136}, {
-                QString(),
-                blanks(107) + u"(6) "_s,
-                u"gdzie: "_s,
-                u" "_s,
-                u"Lmt - liczba miejsc noclegowych możliwych do zakontraktowania; "_s,
-                u"Te - czas eksploatacji (w dniach)."_s,
-            }},
-            {u"Label3"_s, {16, 216}, {
-                u"Należy jednak zauważyć, że w przypadku preferowania przez sanatorium wyłącznie odbiorców"_s,
-                u"kontraktowych,  wartość wskaźnika transakcyjnej zdolność usługowej sanatorium SZmt będzie"_s,
-                u"równa   wartości   wskaźnika   zdolności   usługowej   sanatorium   SZm.  W sytuacji odwrotnej"_s,
-                u"wyniesie on 0."_s,
-            }},
+            {u"Label1"_s, {16, 64}},
+            {u"Label2"_s, {16, 136}},
+            {u"Label3"_s, {16, 216}},
         },
         {
             {u"Image1"_s, {160, 136}, 6},
@@ -220,32 +112,9 @@ std::vector<PageLayout> buildPages()
             {u"&Dalej"_s, {424, 24, 57, kButtonHeight}, Does::Show, {u"Form23"_s}},
         },
         {
-            {u"Label1"_s, {16, 24}, {
-                u"      Podstawowy wskaźnik wykorzystania zdolności usługowej sanatorium"_s,
-                u"SWzm informuje, jaki procent miejsc został wykorzystany przez kuracjuszy"_s,
-                u"w badanym okresie (7)."_s,
-                u" "_s,
-                blanks(98) + u"(7)"_s,
-                u" "_s,
-                u"gdzie: "_s,
-                u"Owm - liczba wynajętych miejsc noclegowych w sanatorium ogółem; "_s,
-                u"SZm - wskaźnik zdolności usługowej sanatorium (2)."_s,
-            }},
-            {u"Label2"_s, {16, 152}, {
-                u"Oczywiście w hotelach preferowany jest wskaźnik wykorzystania zdolności usługowej SWzp (8),"_s,
-                u"którego  podstawą  jest  ilość  wynajętych  pokoi,   a   nie   miejsc.   Informuje  on,   jaki  procent"_s,
-                u"posiadanych pokoi został wykorzystany przez turystów w badanym okresie. "_s,
-                u" "_s,
-                blanks(98) + u"(8) "_s,
-                u" "_s,
-                u"gdzie: "_s,
-                u"Owp - liczba wynajętych pokoi w sanatorium ogółem; "_s,
-                u"SZp - wskaźnik zdolności usługowej sanatorium (1). "_s,
-            }},
-            {u"Label3"_s, {16, 280}, {
-                u"Podział  pokoi  ze  względu  na  ilość  miejsc, pozwala na obliczenie wskaźników wykorzystania"_s,
-                u"zdolności usługowej pokoi n-osobowych SWpn, a jego postać jest następująca:"_s,
-            }},
+            {u"Label1"_s, {16, 24}},
+            {u"Label2"_s, {16, 152}},
+            {u"Label3"_s, {16, 280}},
         },
         {
             {u"Image1"_s, {168, 64}, 7},
@@ -261,33 +130,9 @@ std::vector<PageLayout> buildPages()
             {u"&Dalej"_s, {424, 32, 49, kButtonHeight}, Does::Show, {u"Form24"_s}},
         },
         {
-            {u"Label1"_s, {16, 32}, {
-                blanks(98) + u"(9) "_s,
-                u" "_s,
-                u"gdzie: "_s,
-                u"Owpn - liczba wynajętych pokoi n-osobowych; "_s,
-                u"SZpn - wskaźnik zdolności usługowej pokoi n-osobowych (3). "_s,
-                u"Interpretacja wartości wskaźnika SWpn jest uzależniona od ceny za miejsce w pokojach.  I tak, "_s,
-                u"w  przypadku,  gdy  cena  miejsca w  pokojach  1-osobowych  jest  wyższa  od  ceny miejsca w"_s,
-                u"pokojach  wieloosobowych,  korzystniejsze   (z  punktu  widzenia  wielkości  przychodów)   jest"_s,
-                u"maksymalne  wykorzystanie  zdolności  usługowej  pokoi  1-osobowych.  Gdy  cena  miejsca w"_s,
-                u"pokojach  wieloosobowych  przewyższa  cenę  miejsc  w  pokojach jednoosobowych - sytuacja"_s,
-                u"jest odwrotna."_s,
-            }},
-            {u"Label2"_s, {16, 176}, {
-                u"             Wykorzystanie  zdolności  usługowej  sanatorium  można   również   rozpatrywać  ze"_s,
-                u"względu na rodzaj odbiorcy. Wówczas określony zostanie procent miejsc wykorzystanych przez"_s,
-                u"kuracjuszy   indywidualnych   lub   kontraktowych   w   badanym    okresie,    do   (odpowiednio)"_s,
-                u"kontraktowej    lub    komercyjnej    zdolności    usługowej    sanatorium.   Stosowny    wskaźnik"_s,
-                u"wykorzystania komercyjnej zdolności usługowej sanatorium SWzi, będzie miał postać:"_s,
-            }},
-            {u"Label3"_s, {16, 256}, {
-                blanks(98) + u"(10) "_s,
-                u" "_s,
-                u"gdzie: "_s,
-                u"Owmi - liczba miejsc wynajętych kuracjuszom indywidualnym; "_s,
-                u"SZmi - wskaźnik komercyjnej zdolności usługowej sanatorium (4). "_s,
-            }},
+            {u"Label1"_s, {16, 32}},
+            {u"Label2"_s, {16, 176}},
+            {u"Label3"_s, {16, 256}},
         },
         {
             {u"Image1"_s, {160, 16}, 9},
@@ -303,33 +148,9 @@ std::vector<PageLayout> buildPages()
             {u"&Dalej"_s, {424, 24, 57, kButtonHeight}, Does::Show, {u"Form25"_s}},
         },
         {
-            {u"Label1"_s, {16, 24}, {
-                u"Natomiast wskaźnik  wykorzystania  kontraktowej  zdolności   usługowej "_s,
-                u"sanatorium  SWzk prezentuje się następująco: "_s,
-                QString(),
-                blanks(98) + u"(11)"_s,
-                u" "_s,
-                u"gdzie: "_s,
-                u"Owmk - liczba wynajętych miejsc kontraktowych; "_s,
-                u"SZmk - wskaźnik kontraktowej zdolności usługowej sanatorium (5)."_s,
-            }},
-            {u"Label2"_s, {16, 128}, {
-                u"Dużą  wartość  informacyjną  dla  menadżera  mogą  mieć  również  wskaźniki   wykorzystania"_s,
-                u"całkowitej  zdolności  usługowej  sanatorium przez odpowiedni rodzaj odbiorcy (komercyjnego"_s,
-                u"lub  indywidualnego).  Wartość  uzyskana  przy  pomocy  tych wskaźników określa, jaki procent"_s,
-                u"ogółu miejsc w sanatorium został wykorzystany przez odpowiedni rodzaj kuracjuszy. Wskaźnik"_s,
-                u"wykorzystania  zdolności  usługowej  sanatorium  przez  kuracjuszy  indywidualnych  SWz-i ma"_s,
-                u"następującą postać:"_s,
-            }},
-            {u"Label3"_s, {16, 216}, {
-                blanks(98) + u"(12)"_s,
-                u" "_s,
-                u"gdzie: "_s,
-                u"Owmi - liczba wynajętych miejsc komercyjnych w sanatorium; "_s,
-                u"SZm - wskaźnik zdolności usługowej sanatorium (2)."_s,
-                u"Natomiast   wskaźnik   wykorzystania   zdolności   usługowej   sanatorium   przez    kuracjuszy"_s,
-                u"kontraktowych SWz-k, to:"_s,
-            }},
+            {u"Label1"_s, {16, 24}},
+            {u"Label2"_s, {16, 128}},
+            {u"Label3"_s, {16, 216}},
         },
         {
             {u"Image1"_s, {168, 56}, 11},
@@ -345,26 +166,8 @@ std::vector<PageLayout> buildPages()
             {u"&Menu"_s, {416, 32, 57, kButtonHeight}, Does::Close, {u"Form25"_s, u"Form24"_s, u"Form23"_s, u"Form21"_s}},
         },
         {
-            {u"Label1"_s, {16, 24}, {
-                blanks(98) + u"(13)"_s,
-                QString(),
-                u" "_s,
-                u"gdzie: "_s,
-                u"Owmk - liczba wynajętych miejsc kontraktowych w sanatorium; "_s,
-                u"SZm - wskaźnik zdolności usługowej sanatorium (2)."_s,
-            }},
-            {u"Label2"_s, {16, 112}, {
-                u"Ostatnim  w  tej   grupie   mierników   jest    wskaźnik   wykorzystania   transakcyjnej   zdolności"_s,
-                u"usługowej  sanatorium  SWzt,  oceniający  efektywność  uczestnictwa  spółki uzdrowiskowej w"_s,
-                u"przetargach  publicznych,  dotyczących  ofert  na leczenie uzdrowiskowe, który ma następującą"_s,
-                u"postać:"_s,
-                QString(),
-                blanks(98) + u"(14)"_s,
-                u" "_s,
-                u"gdzie: "_s,
-                u"Owmk - liczba zakontraktowanych osobodni; "_s,
-                u"SZmt - wskaźnik transakcyjnej zdolności usługowej sanatorium (6). "_s,
-            }},
+            {u"Label1"_s, {16, 24}},
+            {u"Label2"_s, {16, 112}},
         },
         {
             {u"Image1"_s, {144, 24}, 13},
@@ -380,26 +183,8 @@ std::vector<PageLayout> buildPages()
             {u"&Dalej"_s, {424, 32, 49, kButtonHeight}, Does::Show, {u"Form27"_s}},
         },
         {
-            {u"Label1"_s, {16, 24}, {
-                u"\t"_s + u"Wskaźnik   przeciętnej   długości  pobytu  w   sanatorium  SD  (15),"_s,
-                u"określa    czas   korzystania   z   usług   noclegowych   przez   przeciętnego"_s,
-                u"kuracjusza   w   badanym   okresie. "_s,
-                u"Im wyższa jest jego wartość, tym lepsza sytuacja sanatorium, ponieważ -  tak jak w przypadku"_s,
-                u"hoteli  -  długim  pobytom  częściej  towarzyszy  korzystanie z innych usług oferowanych przez"_s,
-                u"samo sanatorium, czy całą spółkę uzdrowiskową."_s,
-            }},
-            {u"Label2"_s, {16, 136}, {
-                blanks(98) + u"(15) "_s,
-                QString(),
-                u"gdzie: "_s,
-                u"Owm - liczba wynajętych miejsc noclegowych w sanatorium ogółem; "_s,
-                u"Lk - liczba wszystkich kuracjuszy przebywających w sanatorium w badanym okresie. "_s,
-                QString(),
-                QString(),
-                u"Za  pomocą  wskaźników  ilościowych  można  również  określić  przeciętną   długość   pobytu"_s,
-                u"kuracjusza     indywidualnego     wskaźnikiem    SDi    (16),     a     kuracjusza    kontraktowego"_s,
-                u"wskaźnikiem SDk (17)."_s,
-            }},
+            {u"Label1"_s, {16, 24}},
+            {u"Label2"_s, {16, 136}},
         },
         {
             {u"Image1"_s, {176, 120}, 15},
@@ -414,26 +199,8 @@ std::vector<PageLayout> buildPages()
             {u"&Menu"_s, {424, 32, 49, kButtonHeight}, Does::Close, {u"Form27"_s, u"Form26"_s}},
         },
         {
-            {u"Label1"_s, {16, 48}, {
-                blanks(98) + u"(16) "_s,
-                QString(),
-                QString(),
-                u" "_s,
-                blanks(98) + u"(17)"_s,
-                u" "_s,
-                QString(),
-                u"gdzie: "_s,
-                u"Owmi - liczba wynajętych osobodni kuracjuszom indywidualnym w badanym okresie; "_s,
-                u"Owmk - liczba wynajętych osobodni kuracjuszom kontraktowym w badanym okresie; "_s,
-                u"Lki - liczba kuracjuszy indywidualnych przebywających w sanatorium w badanym okresie; "_s,
-                u"Lkk - liczba kuracjuszy kontraktowych przebywających w sanatorium w badanym okresie."_s,
-            }},
-            {u"Label2"_s, {16, 208}, {
-                u"O  ile  w  przypadku  pobytów  kontraktowych  wskaźnik  SDk  jest zwykle zbliżony do długości"_s,
-                u"pobytów  ustalonych  przez  Ministra  Zdrowia, o tyle w przypadku wskaźnika długości pobytów"_s,
-                u"komercyjnych SDi jego wartość może być bardzo zróżnicowana ze względu na wiele czynników"_s,
-                u"(jak np. pora roku)."_s,
-            }},
+            {u"Label1"_s, {16, 48}},
+            {u"Label2"_s, {16, 208}},
         },
         {
             {u"Image1"_s, {168, 40}, 16},
@@ -448,26 +215,8 @@ std::vector<PageLayout> buildPages()
             {u"&Menu"_s, {424, 32, 49, kButtonHeight}, Does::Close, {u"Form28"_s}},
         },
         {
-            {u"Label1"_s, {16, 32}, {
-                u"              Wskaźnik  przeciętnej  liczby wynajętych miejsc w sanatorium SM"_s,
-                u"(18) informuje o tym, ile razy średnio w analizowanym okresie wynajęte było"_s,
-                u"miejsce w sanatorium. "_s,
-                blanks(98) + u"(18)"_s,
-                u" "_s,
-                u"gdzie: "_s,
-                u"Owm - liczba miejsc wynajętych kuracjuszom w badanym okresie; "_s,
-                u"SZm - wskaźnik zdolności usługowej sanatorium (2). "_s,
-                QString(),
-                u"W literaturze spotyka się też wskaźnik przeciętnej liczby wynajętych pokoi w obiektach SH (19)."_s,
-                u"Informuje on, ile razy średnio w analizowanym okresie był wynajęty pokój."_s,
-            }},
-            {u"Label2"_s, {16, 216}, {
-                blanks(98) + u"(19) "_s,
-                QString(),
-                u"gdzie: "_s,
-                u"Owp - liczba pokoi wynajętych kuracjuszom w badanym okresie; "_s,
-                u"SZp - wskaźnik zdolności usługowej sanatorium (1). "_s,
-            }},
+            {u"Label1"_s, {16, 32}},
+            {u"Label2"_s, {16, 216}},
         },
         {
             {u"Image1"_s, {184, 64}, 18},
@@ -483,23 +232,8 @@ std::vector<PageLayout> buildPages()
             {u"&Dalej"_s, {424, 32, 49, kButtonHeight}, Does::Show, {u"Form30"_s}},
         },
         {
-            {u"Label1"_s, {16, 40}, {
-                u"              Wskaźniki  wielkości  przychodów  przypadających  na miejsce w"_s,
-                u"sanatorium  można  obliczyć  dla  miejsc  wynajętych   oraz   dla   miejsc  w"_s,
-                u"dyspozycji.   Inny  podział  wskaźników  może wynikać z podziału źródeł przychodów, a nawet"_s,
-                u"przedmiotu   świadczenia   usług.   Jednak   zaprezentowane   zostaną   wyłącznie   wskaźniki"_s,
-                u"dotyczące miejsc w sanatorium, a nie pokoi. "_s,
-                u"Zatem  wskaźnik  wielkości  przychodów,  przypadających  na jedno miejsce w sanatorium SPm"_s,
-                u"(20),  informuje,  jaka  wielkość  przychodów  została  wygenerowana  przez  jedno   miejsce  w"_s,
-                u"sanatorium  w  badanym  okresie.  Jest  to przydatna informacja w sytuacji, gdy podmiot stosuje"_s,
-                u"różnego rodzaju zniżki."_s,
-            }},
-            {u"Label2"_s, {16, 184}, {
-                blanks(98) + u"(20) "_s,
-                u"gdzie: "_s,
-                u"Pm - przychody ze sprzedaży usług noclegowych w sanatorium; "_s,
-                u"Owm - liczba miejsc wynajętych kuracjuszom w badanym okresie."_s,
-            }},
+            {u"Label1"_s, {16, 40}},
+            {u"Label2"_s, {16, 184}},
         },
         {
             {u"Image1"_s, {160, 160}, 20},
@@ -514,26 +248,8 @@ std::vector<PageLayout> buildPages()
             {u"&Dalej"_s, {416, 32, 57, kButtonHeight}, Does::Show, {u"Form31"_s}},
         },
         {
-            {u"Label1"_s, {16, 40}, {
-                u"Dużą wartość informacyjną  może   mieć  również   wskaźnik   wielkości"_s,
-                u"przychodów z pobytów komercyjnych lub kontraktowych przypadających"_s,
-                u"na  jedno  miejsce  wynajęte  kuracjuszom indywidualnym SPmi (21) lub kontraktowym SPmk (22)."_s,
-                QString(),
-                QString(),
-                QString(),
-                blanks(98) + u"(21) "_s,
-                QString(),
-                QString(),
-                QString(),
-                blanks(98) + u"(22)"_s,
-            }},
-            {u"Label2"_s, {16, 200}, {
-                u"gdzie: "_s,
-                u"Pmi - przychody ze sprzedaży usług  kuracjuszom indywidualnym; "_s,
-                u"Pmk - przychody ze sprzedaży usług  kuracjuszom kontraktowym; "_s,
-                u"Owmi - liczba miejsc wynajętych kuracjuszom indywidualnym w badanym okresie; "_s,
-                u"Owmk - liczba miejsc wynajętych kuracjuszom kontraktowym w badanym okresie. "_s,
-            }},
+            {u"Label1"_s, {16, 40}},
+            {u"Label2"_s, {16, 200}},
         },
         {
             {u"Image1"_s, {168, 96}, 21},
@@ -549,29 +265,8 @@ std::vector<PageLayout> buildPages()
             {u"&Dalej"_s, {416, 32, 49, kButtonHeight}, Does::Show, {u"Form32"_s}},
         },
         {
-            {u"Label1"_s, {16, 32}, {
-                u"      Analizując wyniki działalności sanatorium można posłużyć się również"_s,
-                u"miarami odnoszącymi  się do wszystkich miejsc  będących   w   dyspozycji"_s,
-                u"obiektu,  czyli  do  zdolności  usługowej  sanatorium  SZm.  Wówczas wskaźnik wielkości"_s,
-                u"przychodów  przypadających  na  każde  miejsce w dyspozycji SPm-d (23)  informuje, jaka"_s,
-                u"wielkość  przychodów  została    wygenerowana   przez   każde   miejsce   w   sanatorium"_s,
-                u"w badanym okresie. "_s,
-                QString(),
-                QString(),
-                QString(),
-                QString(),
-                blanks(99) + u"(23)"_s,
-            }},
-            {u"Label2"_s, {16, 176}, {
-                QString(),
-                u"gdzie: "_s,
-                u"Pm - przychody ze sprzedaży usług noclegowych w sanatorium; "_s,
-                u"SZm - wskaźnik zdolności usługowej sanatorium w badanym okresie (2). "_s,
-                QString(),
-                u"Podobnie  wskaźnik  wielkości   przychodów   z   pobytów   komercyjnych   lub   kontraktowych,"_s,
-                u"przypadających  na  każde  miejsce  możliwe do wynajęcia kuracjuszom indywidualnym SPmi-d"_s,
-                u"(24) lub kontraktowym SPmk-d (25). "_s,
-            }},
+            {u"Label1"_s, {16, 32}},
+            {u"Label2"_s, {16, 176}},
         },
         {
             {u"Image1"_s, {176, 136}, 23},
@@ -586,28 +281,8 @@ std::vector<PageLayout> buildPages()
             {u"&Menu"_s, {416, 32, 49, kButtonHeight}, Does::Close, {u"Form32"_s, u"Form31"_s, u"Form30"_s, u"Form29"_s}},
         },
         {
-            {u"Label1"_s, {16, 24}, {
-                QString(),
-                blanks(47) + u"(24)"_s + blanks(50) + u"(25)"_s,
-                u" "_s,
-                QString(),
-                u"gdzie: "_s,
-                u"Pmi - przychody ze sprzedaży usług  kuracjuszom indywidualnym; "_s,
-                u"Pmk - przychody ze sprzedaży usług  kuracjuszom kontraktowym; "_s,
-                u"SZmi - wskaźnik komercyjnej zdolności usługowej sanatorium (4); "_s,
-                u"SZmk - wskaźnik kontraktowej zdolności usługowej sanatorium (5). "_s,
-                u"           Uzupełnieniem  tej  grupy  wskaźników  mogą  być  wskaźniki  udziału   przychodów"_s,
-                u"generowanych przez kuracjuszy  indywidualnych  SUi  (26)  i  kontraktowych   SUk   (27)  w"_s,
-                u"całkowitych przychodach sanatorium."_s,
-            }},
-            {u"Label2"_s, {16, 216}, {
-                blanks(47) + u"(26)"_s + blanks(50) + u"(27)"_s,
-                u" "_s,
-                u"gdzie: "_s,
-                u"Pmi - przychody ze sprzedaży usług  kuracjuszom indywidualnym; "_s,
-                u"Pmk - przychody ze sprzedaży usług  kuracjuszom kontraktowym; "_s,
-                u"Pc - przychody całkowite sanatorium."_s,
-            }},
+            {u"Label1"_s, {16, 24}},
+            {u"Label2"_s, {16, 216}},
         },
         {
             {u"Image1"_s, {56, 24}, 24},
@@ -627,23 +302,7 @@ std::vector<PageLayout> buildPages()
             {u"&Menu"_s, {424, 24, 49, kButtonHeight}, Does::Close, {u"Form33"_s}},
         },
         {
-            {u"Label1"_s, {16, 24}, {
-                QString(),
-                QString(),
-                QString(),
-                u"              Wskaźniki   (stopa)   wykorzystania    potencjału    przychodowego"_s,
-                u"sanatorium  SPP   (28)   informuje,   na   ile   sanatorium  wykorzystuje  swoje"_s,
-                u"możliwości   generowania   przychodów.   Nie odbiega on  w swej   budowie"_s,
-                u"od   wskaźnika wykorzystania potencjału przychodowego innych zakładów"_s,
-                u"hotelarskich. "_s,
-                QString(),
-                blanks(98) + u"(28) "_s,
-                QString(),
-                QString(),
-                u"gdzie: "_s,
-                u"Pc - przychody całkowite sanatorium; "_s,
-                u"PP - potencjalne przychody sanatorium. "_s,
-            }},
+            {u"Label1"_s, {16, 24}},
         },
         {
             {u"Image1"_s, {152, 136}, 28},
@@ -681,6 +340,27 @@ const PageLayout& pageLayout(const QString& name)
             return page;
     }
     throw std::out_of_range("no methodology page " + name.toStdString());
+}
+
+QString labelTextPath(const QString& page, const QString& label)
+{
+    return u":/help/%1/%2.txt"_s.arg(page, label);
+}
+
+QString labelText(const QString& page, const QString& label)
+{
+    QFile file(labelTextPath(page, label));
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("no text for " + page.toStdString() + " " + label.toStdString());
+    QByteArray bytes = file.readAll();
+    if (bytes.endsWith('\n'))
+        bytes.chop(1);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (utf8.hasError())
+        throw std::runtime_error("the text for " + page.toStdString() + " " + label.toStdString()
+                                 + " is not UTF-8");
+    return text;
 }
 
 }  // namespace termalo::help

@@ -11,7 +11,8 @@ namespace termalo::help {
 
 // The methodology browser as data: the chains of pages that the menu opens and,
 // for every page, its window, group box, buttons, labels and formula pictures.
-// One page mechanism (MethodologyPage) builds every page from this table.
+// One page mechanism (MethodologyPage) builds every page from this table and
+// the labels' texts.
 
 inline constexpr int kButtonHeight = 25;
 
@@ -28,11 +29,11 @@ struct PageButton {
     QStringList windows;
 };
 
+// A label's lines are kept apart from the layout, in a text file of its own
+// (see labelText).
 struct PageLabel {
     QString name;
-    QPoint position;    // relative to the group box
-    QStringList lines;  // joined by single line feeds
-    QString text() const { return lines.join(QLatin1Char('\n')); }
+    QPoint position;  // relative to the group box
 };
 
 struct PagePicture {
@@ -62,5 +63,13 @@ const std::vector<Chain>& chains();
 const std::vector<PageLayout>& pageLayouts();
 // The page `name`; throws std::out_of_range for a name that is not a page.
 const PageLayout& pageLayout(const QString& name);
+
+// Where the text of `label` on `page` is kept: a UTF-8 file compiled in from
+// resources/help/<page>/<label>.txt, one line of the label per line of the
+// file, blanks and tabs as they stand, each line ended by a line feed.
+QString labelTextPath(const QString& page, const QString& label);
+// That text, its lines joined by single line feeds (no line feed after the
+// last). Throws std::runtime_error when the file is missing or not UTF-8.
+QString labelText(const QString& page, const QString& label);
 
 }  // namespace termalo::help

@@ -3,6 +3,7 @@
 #include <regex.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -81,6 +82,21 @@ bool matchesGrammar(std::string_view text, std::string_view separator)
     regmatch_t whole{0, static_cast<regoff_t>(text.size())};
     const std::string copy(text);  // regexec wants a terminated buffer even with REG_STARTEND
     return regexec(&grammarFor(separator), copy.c_str(), 1, &whole, REG_STARTEND) == 0;
+}
+
+bool isLeapYearText(std::string_view yearText)
+{
+    static const std::unique_ptr<Compiled> fourDigits = [] {
+        auto entry = std::make_unique<Compiled>();
+        if (regcomp(&entry->re, "^[0-9]{4}$", REG_EXTENDED | REG_NOSUB) != 0)
+            fail("regcomp", "^[0-9]{4}$");
+        return entry;
+    }();
+    regmatch_t whole{0, static_cast<regoff_t>(yearText.size())};
+    const std::string copy(yearText);
+    if (regexec(&fourDigits->re, copy.c_str(), 1, &whole, REG_STARTEND) != 0)
+        return false;
+    return std::chrono::year(std::atoi(copy.c_str())).is_leap();
 }
 
 std::optional<double> cDouble(std::string_view text, std::string_view separator)

@@ -21,6 +21,11 @@ std::optional<double> cDouble(std::string_view text, std::string_view separator)
 std::optional<float> cSingle(std::string_view text, std::string_view separator);
 std::optional<std::int32_t> cRoomCount(std::string_view text, std::string_view separator);
 
+// True when `yearText` names a year in which February has 29 days: four ASCII
+// digits, by a POSIX regular expression, whose year std::chrono's calendar
+// takes for a leap year. Any other text names no leap year.
+bool isLeapYearText(std::string_view yearText);
+
 // A display text read back as a number: group separators dropped, the decimal
 // separator a full stop, any suffix after the number ignored; nullopt when the
 // text does not start with a number.

@@ -9,12 +9,15 @@
 #include "tests/support/ui_test.h"
 
 #include <QAbstractButton>
+#include <QDirIterator>
+#include <QFile>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QRegularExpression>
 
 #include <map>
+#include <set>
 
 namespace termalo::testing {
 namespace {
@@ -234,6 +237,44 @@ TEST_F(MethodologyPages, DerivedPagesTakeOverTheirBaseAndShowOnlyTheirOwnTexts)
     for (QLabel* picture : pictures(open(QStringLiteral("Form20"))))
         drawn += picture->pixmap().isNull() ? 0 : 1;
     EXPECT_EQ(drawn, 1);
+}
+
+// The labels' texts live in files of their own: each label of the page table
+// has one, each file belongs to a label, and each reads as its lines.
+TEST(MethodologyTexts, EveryLabelOfTheTableHasItsTextFileAndNoFileIsLeftOver)
+{
+    std::set<QString> named;
+    for (const auto& page : help::pageLayouts()) {
+        for (const auto& label : page.labels)
+            named.insert(help::labelTextPath(page.name, label.name));
+    }
+    std::set<QString> kept;
+    for (QDirIterator it(QStringLiteral(":/help"), QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+        kept.insert(it.next());
+    for (const QString& path : named)
+        EXPECT_TRUE(kept.count(path)) << "no text file " << path.toStdString();
+    for (const QString& path : kept)
+        EXPECT_TRUE(named.count(path)) << "a text file no label shows: " << path.toStdString();
+
+    for (const QString& path : kept) {
+        SCOPED_TRACE(path.toStdString());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        // Line feeds alone, the last line ended by one: a file saved with
+        // carriage returns or without its last line feed would change the page.
+        EXPECT_TRUE(bytes.endsWith('\n'));
+        EXPECT_FALSE(bytes.contains('\r'));
+    }
+    // Each reads as UTF-8.
+    for (const auto& page : help::pageLayouts()) {
+        for (const auto& label : page.labels) {
+            if (kept.count(help::labelTextPath(page.name, label.name))) {
+                EXPECT_NO_THROW(help::labelText(page.name, label.name)) << page.name.toStdString();
+            }
+        }
+    }
+    EXPECT_THROW(help::labelText(QStringLiteral("Form16"), QStringLiteral("Label3")), std::runtime_error);
 }
 
 TEST_F(MethodologyPages, FormulaPicturesArePalettisedBlackOnGreyWithInkClearOfTheEdges)

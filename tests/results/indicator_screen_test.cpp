@@ -147,6 +147,34 @@ TEST_F(IndicatorScreenTest, UnrecognisedMonthAtTheFirstRunChangesNothing)
     EXPECT_EQ(text("Form4", "Edit1"), "Edit1");
 }
 
+TEST_F(IndicatorScreenTest, FebruaryOfALeapYearPastTheYearListHas29Days)
+{
+    EntryList february = withField(workedExampleEntries(), "Form2", "ComboBox1", "Luty");
+    enterAndShow(withField(february, "Form2", "ComboBox2", "2024"));
+
+    ASSERT_EQ(messages(), 0);
+    const LabelText leap[] = {
+        {"Label13", "3\u00A0770"},  // 130 places x 29 days
+        {"Label17", "2\u00A0030"},  // 70 rooms x 29 days
+        {"Label19", "580"},
+        {"Label32", "84,88%"},      // 3200 granted nights / 3770
+        {"Label66", "141,64 z\u0142"},
+        {"Label74", "94,43%"},
+        {"Label86", "2024"},
+    };
+    for (const LabelText& row : leap)
+        EXPECT_EQ(text("Form4", row.label), QString::fromUtf8(row.text)) << row.label;
+    EXPECT_EQ(text("Form4", "Edit1"), "29");
+
+    // A century year that is not a multiple of 400 keeps February at 28 days.
+    activate("Form2");
+    type({{"Form2", "ComboBox2", "2100"}});
+    activate("Form4");
+    EXPECT_EQ(messages(), 0);
+    EXPECT_EQ(text("Form4", "Label13"), QString::fromUtf8("3\u00A0640"));
+    EXPECT_EQ(text("Form4", "Edit1"), "28");
+}
+
 TEST_F(IndicatorScreenTest, UnrecognisedMonthAfterARecognisedOneKeepsItsDays)
 {
     EntryList leapFebruary = withField(workedExampleEntries(), "Form2", "ComboBox1", "Luty");
