@@ -6,6 +6,7 @@
 
 #include <QPainter>
 #include <QPrinter>
+#include <QWidget>
 
 namespace termalo {
 
@@ -29,6 +30,9 @@ bool printChart(chart::ChartWidget* chart, QWidget* parent)
     if (!chart)
         return false;
     QPrinter printer(QPrinter::HighResolution);
+    // The print queue and a PDF printer name the job after the chart's window.
+    if (parent)
+        printer.setDocName(parent->window()->windowTitle());
     if (!dialogs().choosePrinter(printer, parent))
         return false;
 

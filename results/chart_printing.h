@@ -17,7 +17,8 @@ class ChartWidget;
 QRectF chartPageRect(const QSizeF& pageSize, const QSizeF& chartSize);
 
 // "&Drukuj" of a chart window: asks for a printer through the dialogs port and
-// prints the chart alone on one page, drawn as vectors, so that text stays text.
+// prints the chart alone on one page, drawn as vectors, so that text stays text;
+// the job is named after the caption of `parent`'s window.
 // Returns false when the user cancels (nothing is printed). Throws
 // termalo::Error when the printer cannot be used.
 bool printChart(chart::ChartWidget* chart, QWidget* parent);

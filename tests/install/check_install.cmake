@@ -13,7 +13,10 @@ set(expected
     bin/termalo
     share/applications/termalo.desktop
     share/metainfo/example.termalo.termalo.metainfo.xml
-    share/doc/termalo/copyright)
+    share/doc/termalo/copyright
+    share/doc/termalo/changelog.Debian.gz
+    share/man/man1/termalo.1.gz
+    share/man/pl/man1/termalo.1.gz)
 foreach(side 16 22 24 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${side}x${side}/apps/termalo.png)
 endforeach()

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QPaintDevice>
+
+#include <memory>
+
+class QPainter;
+
+namespace termalo {
+
+class FlatteningEngine;
+
+// A paint device that passes everything drawn on it on to a printer's painter,
+// except that a picture with transparency is first laid onto what was drawn
+// beneath it and goes to the printer opaque.
+//
+// PostScript has no transparency: a print queue that takes the job through
+// PostScript (most office printers, CUPS's PDF printer) turns a whole page with
+// one translucent picture into a single bitmap, fonts and lines included. The
+// widget style draws its button faces from cached pictures with translucent
+// rounded corners, and the chart buttons' icons are cut out of a transparent
+// square; flattened, the page stays text and lines.
+//
+// To know what lies beneath a picture, the device keeps its own small raster
+// copy of the page at `backdropDpi` (the screen's resolution is enough: the
+// pictures come from the screen) and draws everything there as well.
+class FlatteningPaintDevice : public QPaintDevice {
+public:
+    // `target` is an active painter on the printer; its transform and clip are
+    // replaced by the ones of the painter on this device.
+    FlatteningPaintDevice(QPainter& target, qreal backdropDpi);
+    ~FlatteningPaintDevice() override;
+
+    QPaintEngine* paintEngine() const override;
+
+protected:
+    int metric(PaintDeviceMetric metric) const override;
+
+private:
+    QPaintDevice* printer_;
+    std::unique_ptr<FlatteningEngine> engine_;
+};
+
+}  // namespace termalo
