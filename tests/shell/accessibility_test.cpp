@@ -1,0 +1,311 @@
+// The edit box as a screen reader gets it: through the
+// same accessibility interfaces and events that Qt's AT-SPI bridge serves.
+#include "shell/text_field.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QKeySequence>
+#include <QTest>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace termalo {
+namespace {
+
+// What a screen reader is told, one entry per event.
+struct Told {
+    QAccessible::Event type = QAccessible::InvalidEvent;
+    int position = -1;  // where text changed, or the caret
+    QString removed;
+    QString inserted;
+};
+
+std::vector<Told>* toldTo = nullptr;
+
+// Qt tells the update handler only while accessibility is on, which is what a
+// screen reader's bridge switches.
+void listen(bool on)
+{
+    QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    ASSERT_TRUE(platform) << "the platform offers no accessibility";
+    platform->setActive(on);
+}
+
+void record(QAccessibleEvent* event)
+{
+    if (!toldTo)
+        return;
+    Told told;
+    told.type = event->type();
+    switch (event->type()) {
+    case QAccessible::TextInserted: {
+        auto* e = static_cast<QAccessibleTextInsertEvent*>(event);
+        told.position = e->changePosition();
+        told.inserted = e->textInserted();
+        break;
+    }
+    case QAccessible::TextRemoved: {
+        auto* e = static_cast<QAccessibleTextRemoveEvent*>(event);
+        told.position = e->changePosition();
+        told.removed = e->textRemoved();
+        break;
+    }
+    case QAccessible::TextUpdated: {
+        auto* e = static_cast<QAccessibleTextUpdateEvent*>(event);
+        told.position = e->changePosition();
+        told.removed = e->textRemoved();
+        told.inserted = e->textInserted();
+        break;
+    }
+    case QAccessible::TextCaretMoved:
+    case QAccessible::TextSelectionChanged:
+        told.position = static_cast<QAccessibleTextCursorEvent*>(event)->cursorPosition();
+        break;
+    default:
+        return;
+    }
+    toldTo->push_back(told);
+}
+
+class AccessibleTextFieldTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        field.resize(120, 21);
+        field.show();
+        field.setFocus();
+        iface = QAccessible::queryAccessibleInterface(&field);
+        ASSERT_TRUE(iface);
+        text = iface->textInterface();
+        editable = iface->editableTextInterface();
+        ASSERT_TRUE(text);
+        ASSERT_TRUE(editable);
+        previousHandler = QAccessible::installUpdateHandler(&record);
+        listen(true);
+        ASSERT_TRUE(QAccessible::isActive());
+        toldTo = &told;
+    }
+    void TearDown() override
+    {
+        toldTo = nullptr;
+        listen(false);
+        QAccessible::installUpdateHandler(previousHandler);
+    }
+
+    void type(const QString& s)
+    {
+        for (QChar c : s)
+            QTest::sendKeyEvent(QTest::Click, &field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    QString at(int offset, QAccessible::TextBoundaryType boundary, int* start, int* end) const
+    {
+        return text->textAtOffset(offset, boundary, start, end);
+    }
+
+    TextField field;
+    QAccessibleInterface* iface = nullptr;
+    QAccessibleTextInterface* text = nullptr;
+    QAccessibleEditableTextInterface* editable = nullptr;
+    QAccessible::UpdateHandler previousHandler = nullptr;
+    std::vector<Told> told;
+};
+
+TEST_F(AccessibleTextFieldTest, TypingAndDeletingAreToldAsTheyHappen)
+{
+    type(QStringLiteral("Zdrój"));
+    ASSERT_EQ(told.size(), 10u);  // each letter goes in, then the caret moves past it
+    EXPECT_EQ(told[6].type, QAccessible::TextInserted);
+    EXPECT_EQ(told[6].position, 3);
+    EXPECT_EQ(told[6].inserted, QStringLiteral("ó"));
+    EXPECT_EQ(told[7].type, QAccessible::TextCaretMoved);
+    EXPECT_EQ(told[7].position, 4);
+
+    told.clear();
+    QTest::keyClick(&field, Qt::Key_Backspace);
+    QTest::keyClick(&field, Qt::Key_Home);
+    QTest::keyClick(&field, Qt::Key_Delete);
+    // The caret stays put when Delete takes the letter after it.
+    ASSERT_EQ(told.size(), 4u);
+    EXPECT_EQ(told[0].type, QAccessible::TextRemoved);
+    EXPECT_EQ(told[0].position, 4);
+    EXPECT_EQ(told[0].removed, QStringLiteral("j"));
+    EXPECT_EQ(told[1].type, QAccessible::TextCaretMoved);
+    EXPECT_EQ(told[1].position, 4);
+    EXPECT_EQ(told[2].type, QAccessible::TextCaretMoved);
+    EXPECT_EQ(told[2].position, 0);
+    EXPECT_EQ(told[3].type, QAccessible::TextRemoved);
+    EXPECT_EQ(told[3].position, 0);
+    EXPECT_EQ(told[3].removed, QStringLiteral("Z"));
+    EXPECT_EQ(field.text(), QStringLiteral("dró"));
+
+    // Selecting, then typing over the selection: one change, what went and what came.
+    told.clear();
+    QTest::keyClick(&field, Qt::Key_End, Qt::ShiftModifier);
+    ASSERT_EQ(told.size(), 2u);
+    EXPECT_EQ(told[1].type, QAccessible::TextSelectionChanged);
+    type(QStringLiteral("U"));
+    ASSERT_GE(told.size(), 3u);
+    EXPECT_EQ(told[2].type, QAccessible::TextUpdated);
+    EXPECT_EQ(told[2].position, 0);
+    EXPECT_EQ(told[2].removed, QStringLiteral("dró"));
+    EXPECT_EQ(told[2].inserted, QStringLiteral("U"));
+
+    // Undo is an edit like any other.
+    told.clear();
+    field.undo();
+    ASSERT_FALSE(told.empty());
+    EXPECT_EQ(told[0].type, QAccessible::TextUpdated);
+    EXPECT_EQ(told[0].removed, QStringLiteral("U"));
+    EXPECT_EQ(told[0].inserted, QStringLiteral("dró"));
+}
+
+TEST_F(AccessibleTextFieldTest, AScreenReaderReadsTheTextAroundTheCaret)
+{
+    field.setText(QStringLiteral("ul. Źródlana 5, Ustroń. Polska"));
+    EXPECT_EQ(iface->role(), QAccessible::EditableText);
+    EXPECT_EQ(text->characterCount(), 30);
+    EXPECT_EQ(text->text(4, 12), QStringLiteral("Źródlana"));
+    EXPECT_EQ(text->text(25, 99), QStringLiteral("olska"));  // ranges past the end are cut
+    text->setCursorPosition(6);
+    EXPECT_EQ(field.cursorPosition(), 6);
+    EXPECT_EQ(text->cursorPosition(), 6);
+
+    int start = -9, end = -9;
+    EXPECT_EQ(at(6, QAccessible::CharBoundary, &start, &end), QStringLiteral("ó"));
+    EXPECT_EQ(text->textBeforeOffset(6, QAccessible::CharBoundary, &start, &end), QStringLiteral("r"));
+    EXPECT_EQ(text->textAfterOffset(6, QAccessible::CharBoundary, &start, &end), QStringLiteral("d"));
+    EXPECT_EQ(start, 7);
+    EXPECT_EQ(end, 8);
+    // -2 stands for the caret.
+    EXPECT_EQ(at(-2, QAccessible::WordBoundary, &start, &end), QStringLiteral("Źródlana"));
+    EXPECT_EQ(start, 4);
+    EXPECT_EQ(end, 12);
+    EXPECT_EQ(text->textAfterOffset(17, QAccessible::WordBoundary, &start, &end), QStringLiteral(". "));
+    EXPECT_EQ(text->textBeforeOffset(17, QAccessible::WordBoundary, &start, &end), QStringLiteral(", "));
+    EXPECT_EQ(at(10, QAccessible::SentenceBoundary, &start, &end), QStringLiteral("Źródlana 5, Ustroń. "));
+    EXPECT_EQ(start, 4);
+    // One line: it is the line everywhere, with none before or after it.
+    EXPECT_EQ(at(10, QAccessible::LineBoundary, &start, &end), field.text());
+    EXPECT_TRUE(text->textAfterOffset(10, QAccessible::LineBoundary, &start, &end).isEmpty());
+    // At the end there is nothing; before the start neither.
+    EXPECT_TRUE(at(30, QAccessible::CharBoundary, &start, &end).isEmpty());
+    EXPECT_EQ(start, 30);
+    EXPECT_TRUE(text->textBeforeOffset(0, QAccessible::WordBoundary, &start, &end).isEmpty());
+    EXPECT_TRUE(at(31, QAccessible::CharBoundary, &start, &end).isEmpty());
+    EXPECT_EQ(start, -1);
+
+    // A whole character, never half an emoji.
+    field.setText(QStringLiteral("a😀b"));
+    EXPECT_EQ(at(1, QAccessible::CharBoundary, &start, &end), QStringLiteral("😀"));
+    EXPECT_EQ(text->textAfterOffset(0, QAccessible::CharBoundary, &start, &end), QStringLiteral("😀"));
+}
+
+TEST_F(AccessibleTextFieldTest, AScreenReaderSelectsAndEditsAsTheUserWould)
+{
+    field.setText(QStringLiteral("Krynica Zdrój"));
+    text->setSelection(0, 8, 13);
+    EXPECT_EQ(field.selectedText(), QStringLiteral("Zdrój"));
+    int start = 0, end = 0;
+    ASSERT_EQ(text->selectionCount(), 1);
+    text->selection(0, &start, &end);
+    EXPECT_EQ(start, 8);
+    EXPECT_EQ(end, 13);
+    text->addSelection(0, 2);  // a field has one selection only
+    EXPECT_EQ(field.selectedText(), QStringLiteral("Zdrój"));
+    text->removeSelection(0);
+    EXPECT_EQ(text->selectionCount(), 0);
+
+    told.clear();
+    editable->insertText(13, QStringLiteral("!"));
+    editable->deleteText(0, 8);
+    editable->replaceText(5, 6, QStringLiteral("?"));
+    EXPECT_EQ(field.text(), QStringLiteral("Zdrój?"));
+    ASSERT_FALSE(told.empty());
+    EXPECT_EQ(told.front().type, QAccessible::TextInserted);
+    // Each can be undone, as the user's own edits.
+    field.undo();
+    field.undo();
+    EXPECT_EQ(field.text(), QStringLiteral("Krynica Zdrój!"));
+    editable->deleteText(7, 99);  // cut at the end
+    EXPECT_EQ(field.text(), QStringLiteral("Krynica"));
+    iface->setText(QAccessible::Value, QStringLiteral("Ustka"));
+    EXPECT_EQ(field.text(), QStringLiteral("Ustka"));
+}
+
+TEST_F(AccessibleTextFieldTest, EveryShownCharacterHasItsPlaceOnTheScreen)
+{
+    field.setText(QStringLiteral("Ustroń"));
+    const QRect placeOfR = text->characterRect(3);
+    ASSERT_FALSE(placeOfR.isEmpty());
+    EXPECT_TRUE(QRect(field.mapToGlobal(QPoint(0, 0)), field.size()).contains(placeOfR));
+    EXPECT_GT(placeOfR.left(), text->characterRect(2).left());
+    EXPECT_EQ(text->offsetAtPoint(QPoint(placeOfR.left() + 1, placeOfR.center().y())), 3);
+    EXPECT_EQ(text->offsetAtPoint(field.mapToGlobal(QPoint(0, 0)) - QPoint(50, 50)), -1);
+
+    // In a text far longer than the box, what is out of sight has no place.
+    field.setText(QString(100000, QLatin1Char('x')));
+    EXPECT_TRUE(text->characterRect(10).isEmpty());
+    EXPECT_FALSE(text->characterRect(99999).isEmpty());
+}
+
+TEST_F(AccessibleTextFieldTest, ATenMegabyteTextIsReadAndToldPieceByPiece)
+{
+    // Words of six characters, ten megabytes of them (five million characters).
+    QString words;
+    for (int i = 0; i < 5 * 1024 * 1024 / 6; ++i)
+        words += QStringLiteral("słowo ");
+    const int middle = int(words.size() / 2) / 6 * 6;
+    QApplication::clipboard()->setText(words);
+    told.clear();
+    QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(field.text().size(), words.size());
+
+    // The paste is told by its beginning only.
+    ASSERT_FALSE(told.empty());
+    EXPECT_EQ(told[0].type, QAccessible::TextUpdated);
+    EXPECT_EQ(told[0].position, 0);
+    EXPECT_EQ(told[0].inserted.size(), TextField::kAnnouncedCharacters);
+    EXPECT_TRUE(words.startsWith(told[0].inserted));
+
+    EXPECT_EQ(text->characterCount(), words.size());
+    const QString hundred = text->text(middle, middle + 100);
+    EXPECT_EQ(hundred, words.mid(middle, 100));
+    EXPECT_LT(hundred.capacity(), 1000);  // a piece of its own, not the whole text
+    int start = 0, end = 0;
+    EXPECT_EQ(text->textAtOffset(middle + 2, QAccessible::WordBoundary, &start, &end), QStringLiteral("słowo"));
+    EXPECT_EQ(start, middle);
+    EXPECT_EQ(text->textBeforeOffset(middle + 2, QAccessible::WordBoundary, &start, &end), QStringLiteral(" "));
+    EXPECT_EQ(text->textAtOffset(middle + 3, QAccessible::CharBoundary, &start, &end), QStringLiteral("w"));
+    EXPECT_LE(iface->text(QAccessible::Value).size(), 1000);
+
+    // Typing in the middle of it is told as the one letter it is.
+    text->setCursorPosition(middle);
+    told.clear();
+    type(QStringLiteral("!"));
+    ASSERT_FALSE(told.empty());
+    EXPECT_EQ(told[0].type, QAccessible::TextInserted);
+    EXPECT_EQ(told[0].inserted, QStringLiteral("!"));
+
+    // And deleting it all only by the beginning of what went.
+    told.clear();
+    field.selectAll();
+    QTest::keyClick(&field, Qt::Key_Delete);
+    EXPECT_TRUE(field.text().isEmpty());
+    for (const Told& t : told)
+        EXPECT_LE(t.removed.size() + t.inserted.size(), TextField::kAnnouncedCharacters);
+
+    // A single word of ten megabytes: its characters are found just as cheaply.
+    field.setText(QString(5 * 1024 * 1024, QLatin1Char('7')) + QStringLiteral("8"));
+    EXPECT_EQ(text->textAtOffset(5 * 1024 * 1024, QAccessible::CharBoundary, &start, &end), QStringLiteral("8"));
+    EXPECT_EQ(text->textBeforeOffset(100, QAccessible::CharBoundary, &start, &end), QStringLiteral("7"));
+    EXPECT_EQ(start, 99);
+}
+
+}  // namespace
+}  // namespace termalo
