@@ -1,5 +1,6 @@
-// The edit box as a screen reader gets it: through the
-// same accessibility interfaces and events that Qt's AT-SPI bridge serves.
+// The edit box and the period box as a screen reader gets them: through the
+// accessibility interfaces and events that Qt's AT-SPI bridge serves.
+#include "shell/combo_field.h"
 #include "shell/text_field.h"
 
 #include <QAccessible>
@@ -305,6 +306,35 @@ TEST_F(AccessibleTextFieldTest, ATenMegabyteTextIsReadAndToldPieceByPiece)
     EXPECT_EQ(text->textAtOffset(5 * 1024 * 1024, QAccessible::CharBoundary, &start, &end), QStringLiteral("8"));
     EXPECT_EQ(text->textBeforeOffset(100, QAccessible::CharBoundary, &start, &end), QStringLiteral("7"));
     EXPECT_EQ(start, 99);
+}
+
+TEST(AccessibleComboFieldTest, APeriodBoxIsNamedByItsCaptionAndHoldsItsFieldInside)
+{
+    QWidget window;
+    auto* box = new ComboField(&window);
+    box->setAccessibleName(QStringLiteral("Okres obliczeniowy: miesiąc"));
+    box->addItems({QStringLiteral("Styczeń"), QStringLiteral("Luty")});
+    box->setGeometry(0, 0, 129, 21);
+    window.show();
+    box->setCurrentIndex(1);
+
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
+    ASSERT_TRUE(iface);
+    EXPECT_EQ(iface->role(), QAccessible::ComboBox);
+    EXPECT_EQ(iface->text(QAccessible::Name), QStringLiteral("Okres obliczeniowy: miesiąc"));
+    EXPECT_EQ(iface->text(QAccessible::Value), QStringLiteral("Luty"));
+
+    QAccessibleInterface* inside = nullptr;
+    for (int i = 0; i < iface->childCount(); ++i) {
+        if (iface->child(i) && iface->child(i)->object() == box->field())
+            inside = iface->child(i);
+    }
+    ASSERT_TRUE(inside);
+    EXPECT_EQ(iface->indexOfChild(inside), 1);
+    EXPECT_EQ(inside->parent()->object(), box);
+    ASSERT_TRUE(inside->textInterface());
+    EXPECT_EQ(inside->textInterface()->text(0, 4), QStringLiteral("Luty"));
+    EXPECT_EQ(inside->text(QAccessible::Name), QStringLiteral("Okres obliczeniowy: miesiąc"));
 }
 
 }  // namespace
