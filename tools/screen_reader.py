@@ -209,6 +209,11 @@ class Reader:
         return line
 
     def print_tree(self, node, depth=0):
+        if node.getRoleName() == "list":
+            # A list's items on one line.
+            items = [node.getChildAtIndex(i).name for i in range(node.childCount)]
+            print("  " * depth + f'{self.describe(node)} of {len(items)} items: ' + ", ".join(items))
+            return
         print("  " * depth + self.describe(node))
         for i in range(node.childCount):
             child = node.getChildAtIndex(i)
