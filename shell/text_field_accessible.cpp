@@ -271,7 +271,7 @@ int TextFieldAccessible::offsetAtPoint(const QPoint& point) const
 {
     const TextField* f = field();
     const QPoint local = f->mapFromGlobal(point);
-    if (!f->textRect().adjusted(-2, 0, 2, 0).contains(local))
+    if (!f->rect().contains(local))
         return -1;
     return toInt(f->positionAt(local));
 }
