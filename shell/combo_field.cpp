@@ -2,15 +2,84 @@
 
 #include "shell/application.h"
 #include "shell/text_field.h"
+#include "shell/text_limits.h"
 
 #include <QAbstractItemModel>
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 
 namespace termalo {
 
+namespace {
+
+// A period box as assistive technology sees it: a combo box named by its
+// caption, whose value is its text, with its list and its field inside, so
+// that the field's text can be read and edited like any other.
+class ComboFieldAccessible : public QAccessibleWidget {
+public:
+    explicit ComboFieldAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::ComboBox) {}
+
+    ComboField* box() const { return static_cast<ComboField*>(widget()); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return visiblePart(box()->text());
+        return QAccessibleWidget::text(t);
+    }
+
+    // As in Qt's own combo box: the list first, then the field.
+    int childCount() const override { return 2; }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index == 0)
+            return QAccessible::queryAccessibleInterface(box()->view());
+        if (index == 1)
+            return QAccessible::queryAccessibleInterface(box()->field());
+        return nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        if (!child)
+            return -1;
+        if (child->object() == box()->view())
+            return 0;
+        if (child->object() == box()->field())
+            return 1;
+        return -1;
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        return box()->field()->hasFocus() ? child(1) : nullptr;
+    }
+
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == showMenuAction() || action == pressAction())
+            box()->showPopup();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+};
+
+QAccessibleInterface* comboFieldAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(ComboField::staticMetaObject.className()) && object && object->isWidgetType())
+        return new ComboFieldAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+}  // namespace
+
 ComboField::ComboField(QWidget* parent) : QComboBox(parent), field_(new TextField(this))
 {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(&comboFieldAccessible);
+        return true;
+    }();
+    (void)accessibleInstalled;
     field_->setObjectName(QStringLiteral("Field"));
     field_->setFrame(false);
     setFocusProxy(field_);

@@ -6,6 +6,7 @@
 #include "shell/painting.h"
 
 #include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMetaMethod>
@@ -43,9 +44,71 @@ void connectGuarded(Control* control, Signal signal, Form* form, const QMetaMeth
     });
 }
 
+// The caption of a frame drawn as a group: the label that sits on its top
+// edge or, failing that, on its bottom edge, starting within its width.
+QString groupTitle(const QFrame* frame)
+{
+    const QWidget* parent = frame->parentWidget();
+    if (!parent)
+        return {};
+    const QRect box = frame->geometry();
+    QString onBottom;
+    for (const QLabel* label : parent->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        const QString caption = label->text().trimmed();
+        const QRect r = label->geometry();
+        if (caption.isEmpty() || r.left() <= box.left() || r.left() >= box.right())
+            continue;
+        if (r.top() <= box.top() && r.bottom() >= box.top())
+            return caption;
+        if (onBottom.isEmpty() && r.top() <= box.bottom() && r.bottom() >= box.bottom())
+            onBottom = caption;
+    }
+    return onBottom;
+}
+
+// Every window is a window to assistive technology, named by its caption.
+class WindowAccessible : public QAccessibleWidget {
+public:
+    explicit WindowAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+};
+
+// A frame of a window groups the controls drawn inside it under its caption.
+class GroupAccessible : public QAccessibleWidget {
+public:
+    explicit GroupAccessible(QWidget* frame) : QAccessibleWidget(frame, QAccessible::Grouping) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        QString text = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && text.isEmpty())
+            text = groupTitle(static_cast<const QFrame*>(widget()));
+        return text;
+    }
+};
+
+QAccessibleInterface* formAccessible(const QString& className, QObject* object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (className == QLatin1String(Form::staticMetaObject.className()))
+        return new WindowAccessible(widget);
+    if (className == QLatin1String("QFrame") && object->metaObject() == &QFrame::staticMetaObject
+        && static_cast<QFrame*>(widget)->frameShape() != QFrame::NoFrame && qobject_cast<Form*>(widget->window()))
+        return new GroupAccessible(widget);
+    return nullptr;
+}
+
 }  // namespace
 
-Form::Form(QWidget* parent) : QWidget(parent) {}
+Form::Form(QWidget* parent) : QWidget(parent)
+{
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(&formAccessible);
+        return true;
+    }();
+    (void)accessibleInstalled;
+}
 
 Form::~Form() = default;
 

@@ -1,13 +1,11 @@
 #include "shell/text_field.h"
 
 #include "shell/application.h"
-#include "shell/text_limits.h"
+#include "shell/text_field_accessible.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDrag>
 #include <QDropEvent>
@@ -24,6 +22,7 @@
 #include <QStyleOptionFrame>
 #include <QTextBoundaryFinder>
 #include <QTextLayout>
+#include <QtMath>
 
 #include <algorithm>
 #include <limits>
@@ -83,39 +82,13 @@ std::unique_ptr<QTextLayout> layOut(const QString& text, const QFont& font, qsiz
 
 qsizetype characterCount(const QString& a, const QString& b) { return a.size() + b.size(); }
 
-// Offers the field to assistive technology as editable text, with what can
-// be seen of its value.
-class TextFieldAccessible : public QAccessibleWidget {
-public:
-    explicit TextFieldAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::EditableText) {}
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Value)
-            return visiblePart(static_cast<const TextField*>(widget())->text());
-        QString text = QAccessibleWidget::text(t);
-        // The field of a combo box, which has the focus, is named by its box.
-        if (t == QAccessible::Name && text.isEmpty()) {
-            if (const QWidget* box = qobject_cast<const QComboBox*>(widget()->parentWidget()))
-                text = box->accessibleName();
-        }
-        return text;
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.editable = true;
-        s.selectableText = true;
-        return s;
-    }
-};
-
-QAccessibleInterface* textFieldAccessible(const QString& className, QObject* object)
+// As much of a changed text as assistive technology is told.
+QString announcedPart(QStringView part)
 {
-    if (className == QLatin1String(TextField::staticMetaObject.className()) && object && object->isWidgetType())
-        return new TextFieldAccessible(static_cast<QWidget*>(object));
-    return nullptr;
+    qsizetype kept = std::min(part.size(), TextField::kAnnouncedCharacters);
+    if (kept < part.size() && kept > 0 && part.at(kept - 1).isHighSurrogate())
+        --kept;  // never half a character
+    return part.first(kept).toString();
 }
 
 }  // namespace
@@ -152,12 +125,17 @@ void TextField::setText(const QString& text)
     const qsizetype oldCursor = cursor_;
     const qsizetype oldAnchor = anchor_;
     const bool changed = text_.size() != text.size() || text_ != text;
+    std::optional<Change> change;
+    if (changed && QAccessible::isActive())
+        change = changeOf(0, text_.size(), text);
     text_ = text;
     clearHistory();
     separated_ = true;
     cursor_ = anchor_ = text_.size();
     firstShown_ = std::min(firstShown_, text_.size());
     invalidateShown();
+    if (change)
+        announce(*change);
     cursorMoved(oldCursor, oldAnchor);
     if (changed)
         emit textChanged(text_);
@@ -185,6 +163,8 @@ void TextField::replaceRange(qsizetype start, qsizetype end, const QString& with
 
 void TextField::splice(qsizetype position, qsizetype length, const QString& with)
 {
+    if (QAccessible::isActive())
+        unannounced_ = changeOf(position, length, with);
     if (position == 0 && length == text_.size())
         text_ = with;  // shares a pasted text instead of copying it
     else
@@ -194,6 +174,11 @@ void TextField::splice(qsizetype position, qsizetype length, const QString& with
 void TextField::finishEdit(qsizetype oldCursor, qsizetype oldAnchor)
 {
     invalidateShown();
+    if (unannounced_) {
+        const Change change = std::move(*unannounced_);
+        unannounced_.reset();
+        announce(change);
+    }
     cursorMoved(oldCursor, oldAnchor);
     emit textChanged(text_);
     emit textEdited(text_);
@@ -426,12 +411,51 @@ void TextField::cursorMoved(qsizetype oldCursor, qsizetype oldAnchor)
         startBlinking();
     update();
     updateMicroFocus();
+    const bool selectionMoved = (oldCursor != oldAnchor || cursor_ != anchor_)
+                                && (std::min(oldCursor, oldAnchor) != std::min(cursor_, anchor_)
+                                    || std::max(oldCursor, oldAnchor) != std::max(cursor_, anchor_));
+    if (QAccessible::isActive()) {
+        if (oldCursor != cursor_) {
+            QAccessibleTextCursorEvent event(this, int(cursor_));
+            QAccessible::updateAccessibility(&event);
+        }
+        if (selectionMoved) {
+            const bool selected = hasSelectedText();
+            QAccessibleTextSelectionEvent event(this, selected ? int(std::min(cursor_, anchor_)) : -1,
+                                                selected ? int(std::max(cursor_, anchor_)) : -1);
+            event.setCursorPosition(int(cursor_));
+            QAccessible::updateAccessibility(&event);
+        }
+    }
     if (oldCursor != cursor_)
         emit cursorPositionChanged(oldCursor, cursor_);
-    if ((oldCursor != oldAnchor || cursor_ != anchor_)
-        && (std::min(oldCursor, oldAnchor) != std::min(cursor_, anchor_)
-            || std::max(oldCursor, oldAnchor) != std::max(cursor_, anchor_)))
+    if (selectionMoved)
         emit selectionChanged();
+}
+
+TextField::Change TextField::changeOf(qsizetype position, qsizetype length, const QString& with) const
+{
+    return {position, announcedPart(QStringView(text_).sliced(position, length)), length, with};
+}
+
+void TextField::announce(const Change& change)
+{
+    // An edit of a usual size is told as it is: what came in, what went, or
+    // both. A huge one (a pasted or deleted megabyte) is told as an update by
+    // the beginnings of both, so that no event carries megabytes.
+    const int at = int(change.position);
+    const bool huge = change.removedLength > kAnnouncedCharacters || change.inserted.size() > kAnnouncedCharacters;
+    if (!huge && change.removedLength == 0) {
+        QAccessibleTextInsertEvent event(this, at, change.inserted);
+        QAccessible::updateAccessibility(&event);
+    } else if (!huge && change.inserted.isEmpty()) {
+        QAccessibleTextRemoveEvent event(this, at, change.removed);
+        QAccessible::updateAccessibility(&event);
+    } else {
+        QAccessibleTextUpdateEvent event(this, at, change.removed, announcedPart(change.inserted));
+        event.setCursorPosition(int(change.position + change.inserted.size()));
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 qsizetype TextField::safeBoundary(qsizetype position) const
@@ -628,6 +652,25 @@ QRect TextField::cursorRect() const
     const qreal x = origin.x() + shown.line().cursorToX(int(inLine));
     return {qRound(x), qRound(origin.y()), style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this),
             QFontMetrics(font()).height()};
+}
+
+QRect TextField::characterRect(qsizetype position) const
+{
+    if (position < 0 || position >= text_.size())
+        return {};
+    const ShownLine& shown = shownLine();
+    if (position < shown.start || position >= shown.end)
+        return {};
+    // A text being composed sits before the character at the cursor.
+    const auto inLine = [&](qsizetype p) {
+        return int(p - shown.start + (!preedit_.isEmpty() && p >= cursor_ ? preedit_.size() : 0));
+    };
+    const QPointF origin = textOrigin();
+    const QTextLine line = shown.line();
+    const int left = qFloor(origin.x() + line.cursorToX(inLine(position)));
+    const int right = qCeil(origin.x() + line.cursorToX(inLine(std::min(nextCharacter(position), shown.end))));
+    const QRect r(left, qRound(origin.y()), right - left, QFontMetrics(font()).height());
+    return r.intersects(textRect().adjusted(-kHorizontalMargin, 0, kHorizontalMargin, 0)) ? r : QRect();
 }
 
 void TextField::paintEvent(QPaintEvent*)

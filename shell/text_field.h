@@ -10,11 +10,14 @@
 #include <cstdlib>
 #include <deque>
 #include <memory>
+#include <optional>
 
 class QMenu;
 class QTextLayout;
 
 namespace termalo {
+
+class TextFieldAccessible;
 
 // A single-line edit box for texts of any length.
 //
@@ -28,6 +31,10 @@ namespace termalo {
 // The interface follows the line edit's where the program and its users rely
 // on it: text, selection, cursor, clipboard, undo and redo, the usual keys, the
 // mouse, dragging and dropping text, an input method and the context menu.
+//
+// A screen reader reads and edits it as text (see TextFieldAccessible); while
+// one listens, every edit, cursor move and selection is announced to it, a
+// huge edit only by an excerpt of kAnnouncedCharacters.
 class TextField : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText NOTIFY textChanged USER true)
@@ -35,6 +42,7 @@ class TextField : public QWidget {
 
 public:
     static constexpr qsizetype kUndoBudget = qsizetype(1) << 18;
+    static constexpr qsizetype kAnnouncedCharacters = 1024;
 
     explicit TextField(QWidget* parent = nullptr);
     ~TextField() override;
@@ -111,6 +119,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    friend class TextFieldAccessible;
+
     enum class EditKind { Typing, Backspace, Delete, Other };
     struct Step {
         qsizetype position = 0;
@@ -133,6 +143,16 @@ private:
     void clearHistory();
     void moveCursor(qsizetype position, bool select);
     void cursorMoved(qsizetype oldCursor, qsizetype oldAnchor);
+    // A change of the text for assistive technology: [position, position +
+    // removedLength) became `inserted`; `removed` keeps the start of what went.
+    struct Change {
+        qsizetype position = 0;
+        QString removed;
+        qsizetype removedLength = 0;
+        QString inserted;
+    };
+    Change changeOf(qsizetype position, qsizetype length, const QString& with) const;
+    void announce(const Change& change);
     void completeInline();
     bool handleStandardKey(QKeyEvent* event);
 
@@ -158,6 +178,8 @@ private:
     Scroll scrollShowingUpTo(qsizetype end) const;
     qsizetype positionAt(QPoint point) const;
     QRect cursorRect() const;
+    // Where the character at `position` is drawn; empty when it cannot be seen.
+    QRect characterRect(qsizetype position) const;
 
     void startBlinking();
     void stopBlinking();
@@ -171,6 +193,7 @@ private:
     qreal shift_ = 0;  // pixels of the first shown character hidden on the left
     bool frame_ = true;
     QString preedit_;
+    std::optional<Change> unannounced_;  // made by splice(), told by finishEdit()
 
     std::deque<Step> undo_;
     std::deque<Step> redo_;

@@ -47,7 +47,31 @@ TEST_F(DesktopTest, EveryWindowShowsTheProgramIconAndIsNamedByItsCaption)
         EXPECT_FALSE(window->windowIcon().pixmap(32, 32).isNull());
         EXPECT_FALSE(window->windowTitle().isEmpty());
         EXPECT_EQ(accessibleName(window), window->windowTitle());
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Window);
     }
+}
+
+// The frames and group boxes of a window that carry a caption, by their names.
+QStringList groupsOf(QWidget* window)
+{
+    QStringList names;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+        if (iface && iface->role() == QAccessible::Grouping && !iface->text(QAccessible::Name).isEmpty())
+            names << iface->text(QAccessible::Name);
+    }
+    return names;
+}
+
+TEST_F(DesktopTest, EveryGroupIsNamedByItsCaption)
+{
+    // Framed groups whose captions sit on their top or bottom edge.
+    EXPECT_EQ(groupsOf(form("Form2")), QStringList({"Moduł informacji podstawowych", "Okres obliczeniowy"}));
+    EXPECT_EQ(groupsOf(form("Form3")), QStringList({"Moduł pobytów sanatoryjnych", "Pobyty z zawartych kontraktów",
+                                                    "Pobyty indywidualne (komercyjne)",
+                                                    "Wszystkie pobyty w sanatorium"}));
+    // A group box names itself.
+    EXPECT_EQ(groupsOf(form("Form15")), QStringList({"Wybierz wskaźnik"}));
 }
 
 TEST_F(DesktopTest, ClosingQuestionOffersPolishButtonsUnderPolishSettings)
@@ -132,6 +156,18 @@ TEST_F(DesktopTest, EveryEntryFieldIsNamedByTheCaptionBesideIt)
         for (ComboField* box : w->findChildren<ComboField*>())
             EXPECT_FALSE(accessibleName(box).isEmpty()) << box->objectName().toStdString();
     }
+}
+
+TEST_F(DesktopTest, APeriodBoxKeepsItsNameWhenAMonthIsChosen)
+{
+    auto* month = control<ComboField>("Form2", "ComboBox1");
+    ASSERT_TRUE(month);
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(month);
+    const QString name = iface->text(QAccessible::Name);
+    EXPECT_EQ(name, month->accessibleName());
+    month->setCurrentIndex(2);
+    EXPECT_EQ(iface->text(QAccessible::Name), name);
+    EXPECT_EQ(iface->text(QAccessible::Value), QStringLiteral("Marzec"));
 }
 
 TEST_F(DesktopTest, EveryChartButtonIsNamedByTheChartItOpens)
