@@ -183,7 +183,7 @@ void ChartWidget::paintEvent(QPaintEvent*)
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
     if (!drawnValid_ || drawn_.size() != pixels || drawn_.devicePixelRatio() != ratio) {
-        drawn_ = QPixmap(pixels);
+        drawn_ = QImage(pixels, QImage::Format_RGB32);  // opaque: copied, not blended
         drawn_.setDevicePixelRatio(ratio);
         QPainter onto(&drawn_);
         onto.setRenderHint(QPainter::Antialiasing);
@@ -191,7 +191,13 @@ void ChartWidget::paintEvent(QPaintEvent*)
         drawnValid_ = true;
     }
     QPainter painter(this);
-    painter.drawPixmap(0, 0, drawn_);
+    // In bands, as the scene is drawn: a copy of more rows at once is shared
+    // out among threads, which costs more than it saves here.
+    constexpr int kRows = 90;
+    for (int top = 0; top < height(); top += kRows) {
+        const int rows = std::min(kRows, height() - top);
+        painter.drawImage(QRectF(0, top, width(), rows), drawn_, QRectF(0, top * ratio, pixels.width(), rows * ratio));
+    }
     if (drag_ == Drag::Zoom) {
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));

@@ -5,7 +5,7 @@
 
 #include <QList>
 #include <QObject>
-#include <QPixmap>
+#include <QImage>
 #include <QPoint>
 #include <QWidget>
 
@@ -95,7 +95,7 @@ private:
     mutable std::optional<Scene> scene_;
     // The scene as last drawn on the screen: repaints that change nothing
     // (the window uncovered, a tooltip gone) copy it.
-    QPixmap drawn_;
+    QImage drawn_;
     bool drawnValid_ = false;
     quint64 generation_ = 0;
     enum class Drag { None, Zoom, Pan };

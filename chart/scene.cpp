@@ -3,11 +3,13 @@
 #include "chart/value_format.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
 
 namespace termalo::chart {
 
@@ -141,6 +143,37 @@ QList<LegendEntry> legendEntries(const Chart& chart)
     return entries;
 }
 
+// Font metrics and text widths, each measured once per layout.
+class Measures {
+public:
+    const QFontMetricsF& of(const QFont& font) { return entry(font).metrics; }
+    qreal advance(const QFont& font, const QString& text)
+    {
+        Entry& e = entry(font);
+        const auto it = e.advances.constFind(text);
+        if (it != e.advances.cend())
+            return *it;
+        return *e.advances.insert(text, e.metrics.horizontalAdvance(text));
+    }
+
+private:
+    struct Entry {
+        QFont font;
+        QFontMetricsF metrics;
+        QHash<QString, qreal> advances;
+    };
+    Entry& entry(const QFont& font)
+    {
+        for (Entry& e : entries_) {
+            if (e.font == font)
+                return e;
+        }
+        entries_.push_back({font, QFontMetricsF(font), {}});
+        return entries_.back();
+    }
+    std::deque<Entry> entries_;
+};
+
 class Builder {
 public:
     Builder(const Chart& chart, const QSizeF& size, const std::optional<Zoom>& zoom)
@@ -201,8 +234,8 @@ private:
         item.rotation = rotation;
         // Where the baseline starts, worked out once: painting then needs no
         // layout of its own.
-        const QFontMetricsF metrics(font);
-        const qreal advance = metrics.horizontalAdvance(text);
+        const QFontMetricsF& metrics = measures_.of(font);
+        const qreal advance = measures_.advance(font, text);
         const QRectF frame = rotation == 0.0 ? box : QRectF(-box.width() / 2.0, -box.height() / 2.0, box.width(), box.height());
         qreal x = frame.center().x() - advance / 2.0;
         if (flags & Qt::AlignLeft)
@@ -233,10 +266,10 @@ private:
         const Title& t = c_.title;
         if (t.lines.isEmpty())
             return room;
-        const QFontMetricsF metrics(t.font);
+        const QFontMetricsF& metrics = measures_.of(t.font);
         qreal widest = 0.0;
         for (const QString& line : t.lines)
-            widest = std::max(widest, metrics.horizontalAdvance(line));
+            widest = std::max(widest, measures_.advance(t.font, line));
         const qreal lineHeight = metrics.height();
         const qreal width = t.fitToText ? std::min(room.width(), widest + 8.0) : room.width();
         const QRectF band(room.center().x() - width / 2.0, room.top(), width, t.lines.size() * lineHeight + 4.0);
@@ -258,10 +291,10 @@ private:
         const QList<LegendEntry> entries = legendEntries(c_);
         if (!l.visible || entries.isEmpty())
             return room;
-        const QFontMetricsF metrics(l.font);
+        const QFontMetricsF& metrics = measures_.of(l.font);
         qreal widest = 0.0;
         for (const LegendEntry& e : entries)
-            widest = std::max(widest, metrics.horizontalAdvance(e.text));
+            widest = std::max(widest, measures_.advance(l.font, e.text));
         const qreal boxWidth = std::max(6.0, std::round(widest * l.colourWidthPercent / 100.0));
         const qreal lineHeight = metrics.height();
         const qreal boxHeight = std::max(4.0, lineHeight - 4.0);
@@ -277,7 +310,7 @@ private:
         QList<qreal> rowWidths{0.0};
         const qreal available = std::max(60.0, room.width() - 2 * kGap - shadow);
         for (const LegendEntry& e : entries) {
-            const qreal width = boxWidth + 3.0 + metrics.horizontalAdvance(e.text);
+            const qreal width = boxWidth + 3.0 + measures_.advance(l.font, e.text);
             const bool newRow = rowWidths.last() > 0.0 &&
                                 (l.position == Legend::Position::Right || rowWidths.last() + 2 * kGap + width > available);
             if (newRow)
@@ -307,7 +340,7 @@ private:
             addShape(polygonPath(QRectF(left, top + (lineHeight - boxHeight) / 2.0, boxWidth, boxHeight)),
                      entries[i].colour, QPen(kColourBoxOutline, 1), &overlay_);
             addText(entries[i].text, l.font, l.textColour,
-                    QRectF(left + boxWidth + 3.0, top, metrics.horizontalAdvance(entries[i].text) + 1.0, lineHeight),
+                    QRectF(left + boxWidth + 3.0, top, measures_.advance(l.font, entries[i].text) + 1.0, lineHeight),
                     Qt::AlignLeft | Qt::AlignVCenter, &overlay_);
             s_.legend << entries[i].text;
         }
@@ -392,7 +425,7 @@ private:
             const Series& series = c_.series[s];
             rightShown = rightShown || series.verticalAxis != Series::VerticalAxis::Left;
             if (series.marks.visible)
-                markRoom = std::max(markRoom, QFontMetricsF(series.marks.font).height() + series.marks.arrowLength + 2.0);
+                markRoom = std::max(markRoom, measures_.of(series.marks.font).height() + series.marks.arrowLength + 2.0);
         }
 
         // Category names under (or over) the bars, when there are any to show.
@@ -403,12 +436,12 @@ private:
             for (const Point& p : first->points)
                 named = named || !p.label.trimmed().isEmpty();
         }
-        const QFontMetricsF categoryMetrics(bottom.labelFont);
+        const QFontMetricsF& categoryMetrics = measures_.of(bottom.labelFont);
         const qreal categoryRoom = bottom.visible && bottom.labelsVisible && named ? categoryMetrics.height() + 2.0 : 2.0;
 
-        const QFontMetricsF labelMetrics(left.labelFont);
+        const QFontMetricsF& labelMetrics = measures_.of(left.labelFont);
         const qreal labelHeight = labelMetrics.height();
-        const qreal titleRoom = left.visible && !left.title.isEmpty() ? QFontMetricsF(left.titleFont).height() + 3.0 : 0.0;
+        const qreal titleRoom = left.visible && !left.title.isEmpty() ? measures_.of(left.titleFont).height() + 3.0 : 0.0;
 
         auto depthFor = [&](const QRectF& r) {
             return c_.view.enabled ? std::round(c_.view.depthPercent / 100.0 * std::min(r.width(), r.height()) * kDepthShare)
@@ -426,7 +459,7 @@ private:
         qreal labelWidth = 0.0;
         for (const double value : values) {
             labels << formatValue(value, left.valueFormat);
-            labelWidth = std::max(labelWidth, labelMetrics.horizontalAdvance(labels.last()));
+            labelWidth = std::max(labelWidth, measures_.advance(left.labelFont, labels.last()));
         }
         const qreal leftLabelRoom = left.labelSize > 0 ? left.labelSize : labelWidth;
         const qreal rightLabelRoom = right.labelSize > 0 ? right.labelSize : labelWidth;
@@ -474,8 +507,7 @@ private:
                 s_.valueLabels << labels[i];
             }
             if (!left.title.isEmpty()) {
-                const QFontMetricsF titleMetrics(left.titleFont);
-                const qreal w = titleMetrics.horizontalAdvance(left.title) + 1.0, ht = titleMetrics.height();
+                const qreal w = measures_.advance(left.titleFont, left.title) + 1.0, ht = measures_.of(left.titleFont).height();
                 const QPointF centre(room.left() + ht / 2.0, (map(L, T, 0).y() + map(L, B, 0).y()) / 2.0);
                 addText(left.title, left.titleFont, left.labelColour, QRectF(centre.x() - w / 2.0, centre.y() - ht / 2.0, w, ht),
                         Qt::AlignCenter, nullptr, -90.0);
@@ -484,7 +516,7 @@ private:
         if (rightShown) {
             addShape(linePath(map(R, T, D), map(R, B, D)), Qt::NoBrush, axisPen);
             ticks(values, step, right, wy, [&](double y) { return map(R, y, D); }, 1);
-            const QFontMetricsF rightMetrics(right.labelFont);
+            const QFontMetricsF& rightMetrics = measures_.of(right.labelFont);
             for (int i = 0; i < values.size(); ++i) {
                 const QPointF at = map(R, wy(values[i]), D);
                 addText(formatValue(values[i], right.valueFormat), right.labelFont, right.labelColour,
@@ -498,7 +530,7 @@ private:
             const double slot = front.width() / h.span();
             bool fit = true;
             for (const Point& p : first->points)
-                fit = fit && categoryMetrics.horizontalAdvance(p.label) <= slot;
+                fit = fit && measures_.advance(bottom.labelFont, p.label) <= slot;
             for (const Point& p : first->points) {
                 if (p.x < h.minimum || p.x > h.maximum)
                     continue;
@@ -506,7 +538,7 @@ private:
                 if (!fit)
                     continue;  // the legend names the points instead
                 const QPointF at = onTop ? map(wx(p.x), T, D) : map(wx(p.x), B, 0);
-                const qreal w = categoryMetrics.horizontalAdvance(p.label) + 1.0;
+                const qreal w = measures_.advance(bottom.labelFont, p.label) + 1.0;
                 addText(p.label, bottom.labelFont, bottom.labelColour,
                         QRectF(at.x() - w / 2.0, onTop ? at.y() - 2.0 - categoryMetrics.height() : at.y() + 2.0, w,
                                categoryMetrics.height()),
@@ -710,8 +742,7 @@ private:
         const QPointF tip = anchor + direction * m.arrowLength;
         if (m.arrowLength > 0)
             addShape(linePath(anchor, tip), Qt::NoBrush, QPen(m.arrowColour, 1));
-        const QFontMetricsF metrics(m.font);
-        const QSizeF size(metrics.horizontalAdvance(mark.text) + 4.0, metrics.height());
+        const QSizeF size(measures_.advance(m.font, mark.text) + 4.0, measures_.of(m.font).height());
         QPointF topLeft;
         if (centred) {
             topLeft = QPointF(tip.x() - size.width() / 2.0, tip.y() - size.height());
@@ -734,7 +765,7 @@ private:
         const Series& series = c_.series[index];
         qreal markRoom = 0.0;
         if (series.marks.visible)
-            markRoom = QFontMetricsF(series.marks.font).height() + series.marks.arrowLength;
+            markRoom = measures_.of(series.marks.font).height() + series.marks.arrowLength;
         const double radius = series.pieRadius > 0
                                   ? series.pieRadius
                                   : std::max(10.0, std::min(room.width(), room.height()) / 2.0 - markRoom);
@@ -780,9 +811,31 @@ private:
 
     const Chart& c_;
     const std::optional<Zoom>& zoom_;
+    Measures measures_;
     Scene s_;
     QList<Item> overlay_;  // title and legend, over everything else
 };
+
+// On the screen, a fill of more than about a hundred rows is shared out among
+// threads, whose waking costs more than the fill; shapes are drawn in bands of
+// fewer rows there.
+void drawShape(QPainter& painter, const QPainterPath& path, qreal screenRatio)
+{
+    constexpr qreal kRowsAtOnce = 90.0;
+    const QRectF bounds = path.controlPointRect().adjusted(-2, -2, 2, 2);
+    if (bounds.height() * screenRatio <= kRowsAtOnce) {
+        painter.drawPath(path);
+        return;
+    }
+    // Bands on whole device rows, so that neighbours neither overlap nor part.
+    const qreal band = kRowsAtOnce / screenRatio;
+    for (qreal top = std::floor(bounds.top() * screenRatio) / screenRatio; top < bounds.bottom(); top += band) {
+        painter.save();
+        painter.setClipRect(QRectF(bounds.left(), top, bounds.width(), band), Qt::IntersectClip);
+        painter.drawPath(path);
+        painter.restore();
+    }
+}
 
 }  // namespace
 
@@ -815,17 +868,30 @@ void paintScene(QPainter& painter, const Scene& scene, qreal screenRatio)
     const bool smooth = painter.testRenderHint(QPainter::Antialiasing);
     for (const Item& item : scene.items) {
         if (item.kind == Item::Kind::Shape) {
-            painter.setRenderHint(QPainter::Antialiasing, smooth && item.smooth);
-            if (screenRatio > 0.0 && item.pen.style() != Qt::NoPen) {
-                QPen pen = item.pen;
-                pen.setCosmetic(true);
-                pen.setWidthF(pen.widthF() * screenRatio);
-                painter.setPen(pen);
-            } else {
+            if (screenRatio <= 0.0) {
+                painter.setRenderHint(QPainter::Antialiasing, smooth && item.smooth);
                 painter.setPen(item.pen);
+                painter.setBrush(item.brush);
+                painter.drawPath(item.path);
+                continue;
             }
-            painter.setBrush(item.brush);
-            painter.drawPath(item.path);
+            QPen pen = item.pen;
+            pen.setCosmetic(true);
+            pen.setWidthF(pen.widthF() * screenRatio);
+            // A gradient with smoothed edges fills many times slower; its
+            // outline smooths the edge on its own.
+            if (smooth && item.smooth && item.brush.gradient() && pen.style() != Qt::NoPen) {
+                painter.setRenderHint(QPainter::Antialiasing, false);
+                painter.setPen(Qt::NoPen);
+                painter.setBrush(item.brush);
+                drawShape(painter, item.path, screenRatio);
+                painter.setBrush(Qt::NoBrush);
+            } else {
+                painter.setBrush(item.brush);
+            }
+            painter.setRenderHint(QPainter::Antialiasing, smooth && item.smooth);
+            painter.setPen(pen);
+            drawShape(painter, item.path, screenRatio);
             continue;
         }
         painter.setRenderHint(QPainter::Antialiasing, smooth);

@@ -121,7 +121,8 @@ TEST_P(PostScriptPrintingTest, PrintoutStaysADrawingThroughPostScript)
 INSTANTIATE_TEST_SUITE_P(Printouts, PostScriptPrintingTest,
                          ::testing::Values(PrintedWindow{"Form4", "", "Button2"},
                                            PrintedWindow{"Form5", "Button3", "Button2"},
-                                           PrintedWindow{"Form7", "BitBtn6", "Button1"}),
+                                           PrintedWindow{"Form7", "BitBtn6", "Button1"},
+                                           PrintedWindow{"Form13", "BitBtn2", "Button1"}),
                          [](const auto& info) { return std::string(info.param.window); });
 
 }  // namespace
