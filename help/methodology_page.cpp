@@ -76,6 +76,7 @@ void MethodologyPage::usePage(const QString& name)
         if (!label)
             label = makeLabel(groupBox_, item.name);
         label->move(item.position);
+        label->setText(labelText(page.name, item.name));
     }
     for (const PagePicture& item : page.pictures) {
         QLabel* picture = child<QLabel>(groupBox_, item.name);
@@ -115,10 +116,8 @@ void MethodologyPage::completeContent()
         return;
     complete_ = true;
     for (const PageLabel& item : layout_->labels) {
-        if (auto* label = child<QLabel>(groupBox_, item.name)) {
-            label->setText(labelText(layout_->name, item.name));
+        if (auto* label = child<QLabel>(groupBox_, item.name))
             label->adjustSize();
-        }
     }
     for (const PagePicture& item : layout_->pictures) {
         auto* picture = child<QLabel>(groupBox_, item.name);
