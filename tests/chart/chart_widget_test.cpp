@@ -4,7 +4,9 @@
 
 #include <QAccessible>
 #include <QAccessibleTableInterface>
+#include <QHelpEvent>
 #include <QTest>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -162,6 +164,19 @@ TEST_F(ChartWidgetTest, ScreenReaderReadsTheTitleAndEveryPoint)
     c.series[0].active = false;
     widget->setChart(c);
     EXPECT_EQ(table->rowCount(), 0);
+}
+
+TEST_F(ChartWidgetTest, TooltipNamesThePointUnderTheMouse)
+{
+    const QRectF bar = widget->scene().hits[1].region.boundingRect();
+    QHelpEvent over(QEvent::ToolTip, bar.center().toPoint(), widget->mapToGlobal(bar.center().toPoint()));
+    QCoreApplication::sendEvent(widget.get(), &over);
+    EXPECT_EQ(QToolTip::text(), "komercyjne: 75%");
+    QHelpEvent beside(QEvent::ToolTip, QPoint(2, 2), widget->mapToGlobal(QPoint(2, 2)));
+    QCoreApplication::sendEvent(widget.get(), &beside);
+    for (int i = 0; i < 100 && QToolTip::isVisible(); ++i)
+        QTest::qWait(20);
+    EXPECT_FALSE(QToolTip::isVisible()) << "nothing under the mouse, no tooltip";
 }
 
 TEST_F(ChartWidgetTest, SeriesAreNamedChildrenAndPointsTakeThePaletteWhenEachHasItsColour)
