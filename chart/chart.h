@@ -162,8 +162,7 @@ struct Series {
     int offsetPercent = 0;        // of a bar's width, to the right
     bool barsFromAxisMinimum = true;
     // Lines
-    int lineWidth = 1;
-    bool pointersVisible = false;
+    int lineWidth = 1;  // point markers are never drawn
     // Pies
     int pieRadius = 0;            // horizontal radius in pixels; 0 fits the room
     int pieRotation = 0;          // degrees anticlockwise from three o'clock where the first slice starts

@@ -28,11 +28,6 @@ const Series& ChartSeries::data() const
     return chart_->chart_.series[index_];
 }
 
-void ChartSeries::addPoint(const Point& point)
-{
-    chart_->addPoints(index_, {point});
-}
-
 // ---------------------------------------------------------------- widget
 
 ChartWidget::ChartWidget(QWidget* parent) : QWidget(parent)
@@ -66,15 +61,6 @@ ChartSeries* ChartWidget::series(int index) const
     return index >= 0 && index < series_.size() ? series_[index] : nullptr;
 }
 
-ChartSeries* ChartWidget::series(const QString& name) const
-{
-    for (ChartSeries* s : series_) {
-        if (s->objectName() == name)
-            return s;
-    }
-    return nullptr;
-}
-
 void ChartWidget::addPoints(int series, const QList<Point>& points)
 {
     if (series < 0 || series >= chart_.series.size() || points.isEmpty())
@@ -104,7 +90,6 @@ void ChartWidget::changed(bool points)
     drawnValid_ = false;
     if (points) {
         ++generation_;
-        emit pointsChanged();
         if (QAccessible::isActive()) {
             QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::ModelReset);
             QAccessible::updateAccessibility(&event);

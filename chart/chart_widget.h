@@ -25,7 +25,6 @@ public:
     int index() const { return index_; }
     const Series& data() const;
     qsizetype count() const { return data().points.size(); }
-    void addPoint(const Point& point);
 
 private:
     ChartWidget* chart_;
@@ -47,7 +46,6 @@ public:
     const Chart& chart() const { return chart_; }
 
     ChartSeries* series(int index) const;
-    ChartSeries* series(const QString& name) const;
     void addPoints(int series, const QList<Point>& points);
     void setPoints(int series, const QList<Point>& points);
 
@@ -71,9 +69,6 @@ public:
     QString titleText() const;
     // Increases whenever the points change.
     quint64 generation() const { return generation_; }
-
-signals:
-    void pointsChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -504,7 +504,6 @@ private:
                             QRectF(at.x() - left.tickLength - 2.0 - 400.0, at.y() - labelHeight / 2.0, 400.0, labelHeight),
                             Qt::AlignRight | Qt::AlignVCenter);
                 }
-                s_.valueLabels << labels[i];
             }
             if (!left.title.isEmpty()) {
                 const qreal w = measures_.advance(left.titleFont, left.title) + 1.0, ht = measures_.of(left.titleFont).height();
@@ -534,7 +533,6 @@ private:
             for (const Point& p : first->points) {
                 if (p.x < h.minimum || p.x > h.maximum)
                     continue;
-                s_.categoryLabels << p.label;
                 if (!fit)
                     continue;  // the legend names the points instead
                 const QPointF at = onTop ? map(wx(p.x), T, D) : map(wx(p.x), B, 0);
@@ -846,16 +844,6 @@ const Scene::Hit* Scene::hitAt(const QPointF& position) const
             return &*it;
     }
     return nullptr;
-}
-
-QStringList Scene::texts() const
-{
-    QStringList result;
-    for (const Item& item : items) {
-        if (item.kind == Item::Kind::Text)
-            result << item.text;
-    }
-    return result;
 }
 
 Scene layOut(const Chart& chart, const QSizeF& size, const std::optional<Zoom>& zoom)

@@ -76,8 +76,6 @@ struct Scene {
     QList<Hit> hits;
 
     QStringList legend;
-    QStringList valueLabels;  // of the left axis, from the bottom up
-    QStringList categoryLabels;
 
     // Bars and lines: the front plane of the box in its own pixels, the view
     // of the box and the ranges the axes span.
@@ -89,8 +87,6 @@ struct Scene {
 
     // The point drawn under `position`, if any: the one drawn last wins.
     const Hit* hitAt(const QPointF& position) const;
-    // Texts drawn, in painting order.
-    QStringList texts() const;
 };
 
 // Lays `chart` out for a widget of `size` pixels, zoomed to `zoom` when given.
