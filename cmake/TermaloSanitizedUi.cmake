@@ -1,8 +1,8 @@
-# The UI tests a second time under AddressSanitizer (leak detection on) and
+# The tests a second time under AddressSanitizer (leak detection on) and
 # UndefinedBehaviorSanitizer: the whole program built again in
 # <build>/sanitized with the sanitizers on, and its tests run there by one test
-# of this build. Every UI test of the tree takes part, whichever windows exist.
-option(TERMALO_SANITIZED_UI_TESTS "Also build the program with ASan and UBSan and run its UI tests" ON)
+# of this build. Every core and UI test of the tree takes part, whichever
+# windows exist.
 
 set(TERMALO_SANITIZED_MONKEY_SECONDS 60 CACHE STRING "Seconds of the monkey run under the sanitizers")
 
@@ -26,11 +26,11 @@ if(TERMALO_SANITIZED_UI_TESTS)
     BUILD_COMMAND ${CMAKE_COMMAND} --build ${sanitized_dir} -j2
     BUILD_ALWAYS ON
     INSTALL_COMMAND "")
-  # The core tests run sanitized on their own already; the remaining checks
-  # look at the program file and its installation, not at behaviour.
+  # The checks left out look at the program file, its installation and its
+  # package, not at behaviour.
   add_test(NAME ui_tests_sanitized
            COMMAND ${CMAKE_CTEST_COMMAND} --test-dir ${sanitized_dir} --output-on-failure -j2
-                   -E "^(core_tests|product_links_no_test_double|desktop_entry_valid|appstream_metainfo_valid|install_tree)$")
+                   -E "^(product_links_no_test_double|desktop_entry_valid|appstream_metainfo_valid|install_tree|package_lintian|manual_pages)$")
   # Two foundation tests let an exception unwind through Qt's handling of a
   # mouse click on purpose, to show that the application object's last-resort
   # catch works; Qt then leaks its copy of the event, which is why the program
