@@ -15,7 +15,7 @@ if(TERMALO_SANITIZED_UI_TESTS)
     BINARY_DIR ${sanitized_dir}
     CMAKE_GENERATOR Ninja
     CMAKE_ARGS -DCMAKE_BUILD_TYPE=Sanitized
-               "-DCMAKE_CXX_FLAGS_SANITIZED=-O1 -g1 ${sanitizer_flags}"
+               "-DCMAKE_CXX_FLAGS_SANITIZED=-O0 -g1 ${sanitizer_flags}"
                "-DCMAKE_EXE_LINKER_FLAGS_SANITIZED=${sanitizer_flags}"
                -DCMAKE_CXX_COMPILER=${CMAKE_CXX_COMPILER}
                # Warnings are this build's business; the copy only runs the tests.
