@@ -11,6 +11,7 @@
 #include <QDropEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
+#include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -21,11 +22,13 @@
 #include <QStyleHints>
 #include <QStyleOptionFrame>
 #include <QTextBoundaryFinder>
+#include <QTextFormat>
 #include <QTextLayout>
 #include <QtMath>
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace termalo {
 
@@ -62,23 +65,29 @@ QString shownCharacters(QStringView part)
     return shown;
 }
 
-std::unique_ptr<QTextLayout> layOut(const QString& text, const QFont& font, qsizetype preeditAt = -1,
-                                    const QString& preedit = {})
-{
-    auto layout = std::make_unique<QTextLayout>(text, font);
-    QTextOption option;
-    option.setWrapMode(QTextOption::NoWrap);
-    option.setTextDirection(Qt::LeftToRight);
-    layout->setTextOption(option);
-    layout->setCacheEnabled(true);
-    if (preeditAt >= 0 && !preedit.isEmpty())
-        layout->setPreeditArea(int(preeditAt), preedit);
-    layout->beginLayout();
-    QTextLine line = layout->createLine();
-    line.setLineWidth(kUnboundedLine);
-    layout->endLayout();
-    return layout;
-}
+// The selection offered to other programs. It keeps the field's text as it was
+// (shared, not copied) and cuts the selection out only when a program asks.
+class OfferedSelection : public QMimeData {
+public:
+    OfferedSelection(const QString& text, qsizetype from, qsizetype to) : text_(text), from_(from), to_(to) {}
+
+    bool hasFormat(const QString& mimeType) const override { return mimeType == plainText(); }
+    QStringList formats() const override { return {plainText()}; }
+
+protected:
+    QVariant retrieveData(const QString& mimeType, QMetaType) const override
+    {
+        if (mimeType != plainText())
+            return {};
+        return text_.mid(from_, to_ - from_);
+    }
+
+private:
+    static QString plainText() { return QStringLiteral("text/plain"); }
+    QString text_;
+    qsizetype from_;
+    qsizetype to_;
+};
 
 qsizetype characterCount(const QString& a, const QString& b) { return a.size() + b.size(); }
 
@@ -93,12 +102,37 @@ QString announcedPart(QStringView part)
 
 }  // namespace
 
-// The laid-out part of the text: characters [start, end).
+// The laid-out part of the text: characters [start, end), and the composition
+// before the character at the cursor when the cursor is among them. The one
+// mapping between positions in the text and positions in the layout.
 struct TextField::ShownLine {
     qsizetype start = 0;
     qsizetype end = 0;
+    qsizetype composedAt = -1;  // the cursor, when the composition is laid out here
+    int composedLength = 0;
     std::unique_ptr<QTextLayout> layout;
+
     QTextLine line() const { return layout->lineAt(0); }
+    qreal x(int inLayout) const { return line().cursorToX(inLayout); }
+    // Where the text up to `position` ends: before a composition there.
+    int endingAt(qsizetype position) const
+    {
+        return int(position - start) + (composedAt >= 0 && position > composedAt ? composedLength : 0);
+    }
+    // Where the character at `position` begins: after a composition there.
+    int startingAt(qsizetype position) const
+    {
+        return int(position - start) + (composedAt >= 0 && position >= composedAt ? composedLength : 0);
+    }
+    // The text position of a place in the layout; within the composition, the cursor.
+    qsizetype at(int inLayout) const
+    {
+        if (composedAt < 0 || inLayout <= composedAt - start)
+            return start + inLayout;
+        if (inLayout < composedAt - start + composedLength)
+            return composedAt;
+        return start + inLayout - composedLength;
+    }
 };
 
 TextField::TextField(QWidget* parent) : QWidget(parent)
@@ -122,6 +156,7 @@ TextField::~TextField() = default;
 
 void TextField::setText(const QString& text)
 {
+    resetComposition();
     const qsizetype oldCursor = cursor_;
     const qsizetype oldAnchor = anchor_;
     const bool changed = text_.size() != text.size() || text_ != text;
@@ -194,6 +229,7 @@ void TextField::clearRedo()
 void TextField::record(Step step)
 {
     clearRedo();
+    step.joined = std::exchange(joinNext_, false);
     if (!separated_ && !undo_.empty()) {
         Step& last = undo_.back();
         if (step.kind == EditKind::Typing && last.kind == EditKind::Typing && step.removed.isEmpty()
@@ -245,12 +281,28 @@ void TextField::clearHistory()
 
 void TextField::undo()
 {
+    while (undoStep()) {
+    }
+}
+
+void TextField::redo()
+{
+    if (redoStep()) {
+        while (!redo_.empty() && redo_.back().joined)
+            redoStep();
+    }
+}
+
+bool TextField::undoStep()
+{
+    // Whether the step undone was joined to the one before it (which then goes too).
     if (undo_.empty())
-        return;
+        return false;
     const qsizetype oldCursor = cursor_;
     const qsizetype oldAnchor = anchor_;
     Step step = std::move(undo_.back());
     undo_.pop_back();
+    const bool joined = step.joined;
     // Redoing needs what the step put in; when that does not fit the budget,
     // the step cannot be redone, and the older steps stay undoable.
     const bool redoable = historyCharacters_ + step.insertedLength <= kUndoBudget;
@@ -269,12 +321,13 @@ void TextField::undo()
     }
     separated_ = true;
     finishEdit(oldCursor, oldAnchor);
+    return joined && !undo_.empty();
 }
 
-void TextField::redo()
+bool TextField::redoStep()
 {
     if (redo_.empty())
-        return;
+        return false;
     const qsizetype oldCursor = cursor_;
     const qsizetype oldAnchor = anchor_;
     Step step = std::move(redo_.back());
@@ -287,6 +340,7 @@ void TextField::redo()
     undo_.push_back(std::move(step));
     separated_ = true;
     finishEdit(oldCursor, oldAnchor);
+    return true;
 }
 
 // ---- Edits ---------------------------------------------------------------
@@ -427,6 +481,8 @@ void TextField::cursorMoved(qsizetype oldCursor, qsizetype oldAnchor)
             QAccessible::updateAccessibility(&event);
         }
     }
+    if (selectionMoved)
+        offerSelection();
     if (oldCursor != cursor_)
         emit cursorPositionChanged(oldCursor, cursor_);
     if (selectionMoved)
@@ -552,6 +608,44 @@ void TextField::invalidateShown()
     shown_.reset();
 }
 
+TextField::ShownLine TextField::layOut(qsizetype start, qsizetype end) const
+{
+    ShownLine shown;
+    shown.start = start;
+    shown.end = end;
+    QString characters = shownCharacters(QStringView(text_).sliced(start, end - start));
+    QList<QTextLayout::FormatRange> formats;
+    if (!composition_.text.isEmpty() && cursor_ >= start && cursor_ <= end) {
+        const int at = int(cursor_ - start);
+        shown.composedAt = cursor_;
+        shown.composedLength = int(composition_.text.size());
+        characters.insert(at, shownCharacters(composition_.text));
+        for (QTextLayout::FormatRange range : composition_.formats) {
+            range.start += at;
+            formats.append(range);
+        }
+    }
+    shown.layout = std::make_unique<QTextLayout>(characters, font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setTextDirection(Qt::LeftToRight);
+    shown.layout->setTextOption(option);
+    shown.layout->setCacheEnabled(true);
+    if (!formats.isEmpty())
+        shown.layout->setFormats(formats);
+    shown.layout->beginLayout();
+    QTextLine line = shown.layout->createLine();
+    line.setLineWidth(kUnboundedLine);
+    shown.layout->endLayout();
+    return shown;
+}
+
+int TextField::caretInLayout(const ShownLine& shown) const
+{
+    const int at = shown.endingAt(std::clamp(cursor_, shown.start, shown.end));
+    return shown.composedAt >= 0 ? at + std::clamp(composition_.caret, 0, shown.composedLength) : at;
+}
+
 const TextField::ShownLine& TextField::shownLine() const
 {
     if (shown_)
@@ -560,16 +654,12 @@ const TextField::ShownLine& TextField::shownLine() const
     const qsizetype start = std::min(firstShown_, text_.size());
     const int narrowest = std::max(1, QFontMetrics(font()).horizontalAdvance(QLatin1Char('i')));
     qsizetype chunk = std::max<qsizetype>(32, qsizetype(room / narrowest) + 8);
-    auto shown = std::make_unique<ShownLine>();
-    shown->start = start;
+    std::unique_ptr<ShownLine> shown;
     for (;;) {
         qsizetype end = std::min(text_.size(), start + std::min(chunk, kMostShown));
         if (end < text_.size() && text_.at(end).isLowSurrogate())
             ++end;
-        const qsizetype preeditAt = cursor_ >= start && cursor_ <= end ? cursor_ - start : -1;
-        shown->end = end;
-        shown->layout = layOut(shownCharacters(QStringView(text_).sliced(start, end - start)), font(), preeditAt,
-                               preedit_);
+        shown = std::make_unique<ShownLine>(layOut(start, end));
         if (end == text_.size() || chunk >= kMostShown || shown->line().naturalTextWidth() > room)
             break;
         chunk *= 2;
@@ -585,8 +675,8 @@ TextField::Scroll TextField::scrollShowingUpTo(qsizetype end) const
     qsizetype chunk = std::max<qsizetype>(32, qsizetype(room / narrowest) + 8);
     for (;;) {
         const qsizetype begin = safeBoundary(std::max<qsizetype>(0, end - std::min(chunk, kMostShown)));
-        const auto layout = layOut(shownCharacters(QStringView(text_).sliced(begin, end - begin)), font());
-        const QTextLine line = layout->lineAt(0);
+        const ShownLine candidate = layOut(begin, end);
+        const QTextLine line = candidate.line();
         const qreal width = line.naturalTextWidth();
         if (width <= room) {
             if (begin == 0 || chunk >= kMostShown)
@@ -596,44 +686,63 @@ TextField::Scroll TextField::scrollShowingUpTo(qsizetype end) const
         }
         // Shifted left by the part that does not fit, in whole pixels as Qt's
         // line edit scrolls; shown from the character that the left edge of
-        // the inner margin cuts.
+        // the inner margin cuts (from the cursor when it cuts the composition).
         const qreal hidden = qRound(width) - room;
         const qreal edge = std::max<qreal>(0, hidden - kHorizontalMargin);
+        const int length = int(candidate.layout->text().size());
         int position = line.xToCursor(edge, QTextLine::CursorBetweenCharacters);
         while (position > 0 && line.cursorToX(position) > edge)
-            position = layout->previousCursorPosition(position);
-        while (position < end - begin && line.cursorToX(layout->nextCursorPosition(position)) <= edge)
-            position = layout->nextCursorPosition(position);
-        return {begin + position, hidden - line.cursorToX(position)};
+            position = candidate.layout->previousCursorPosition(position);
+        while (position < length && line.cursorToX(candidate.layout->nextCursorPosition(position)) <= edge)
+            position = candidate.layout->nextCursorPosition(position);
+        const qsizetype first = candidate.at(position);
+        return {first, hidden - line.cursorToX(candidate.endingAt(first))};
     }
 }
 
 void TextField::scrollToCursor()
 {
     // As Qt's line edit scrolls: a text that fits is shown from its start; the
-    // cursor stays left of the last pixel; no room is left empty on the right
-    // while text is hidden on the left.
+    // cursor, and a composition up to its end, stay left of the last pixel; no
+    // room is left empty on the right while text is hidden on the left.
     const qreal room = textRect().width() - 1;
+    const bool composing = !composition_.text.isEmpty();
     firstShown_ = std::min(firstShown_, text_.size());
-    if (cursor_ < firstShown_ || (cursor_ == firstShown_ && shift_ > 0)) {
+    if (cursor_ < firstShown_ || (cursor_ == firstShown_ && shift_ > 0 && !composing)) {
         firstShown_ = cursor_;
         shift_ = 0;
     }
     invalidateShown();
-    const ShownLine& shown = shownLine();
     const auto scrollTo = [this](Scroll scroll) {
         firstShown_ = scroll.first;
         shift_ = scroll.shift;
         invalidateShown();
     };
-    if (cursor_ > shown.end
-        || shown.line().cursorToX(int(cursor_ - shown.start + preedit_.size())) - shift_ > room) {
-        scrollTo(scrollShowingUpTo(cursor_));
-    } else if ((firstShown_ > 0 || shift_ > 0) && shown.end == text_.size()
-               && shown.line().naturalTextWidth() - shift_ < room) {
-        const Scroll rightAligned = scrollShowingUpTo(text_.size());
-        if (rightAligned.first < firstShown_ || (rightAligned.first == firstShown_ && rightAligned.shift < shift_))
-            scrollTo(rightAligned);
+    {
+        const ShownLine& shown = shownLine();
+        if (cursor_ > shown.end || shown.x(shown.startingAt(cursor_)) - shift_ > room) {
+            scrollTo(scrollShowingUpTo(cursor_));
+        } else if ((firstShown_ > 0 || shift_ > 0) && shown.end == text_.size()
+                   && shown.line().naturalTextWidth() - shift_ < room) {
+            const Scroll rightAligned = scrollShowingUpTo(text_.size());
+            if (rightAligned.first < firstShown_
+                || (rightAligned.first == firstShown_ && rightAligned.shift < shift_))
+                scrollTo(rightAligned);
+        }
+    }
+    if (composing) {
+        // A composition cut on the left is shown from its start when it fits,
+        // or when the caret in it would be hidden.
+        const ShownLine& shown = shownLine();
+        if (cursor_ >= shown.start && cursor_ <= shown.end) {
+            const qreal left = shown.x(shown.endingAt(cursor_)) - shift_;
+            const qreal width = shown.x(shown.startingAt(cursor_)) - shown.x(shown.endingAt(cursor_));
+            if (left < 0 && (width <= room || shown.x(caretInLayout(shown)) - shift_ < 0)) {
+                firstShown_ = cursor_;
+                shift_ = 0;
+                invalidateShown();
+            }
+        }
     }
 }
 
@@ -641,16 +750,14 @@ qsizetype TextField::positionAt(QPoint point) const
 {
     const ShownLine& shown = shownLine();
     const qreal x = point.x() - textOrigin().x();
-    return safeBoundary(std::clamp<qsizetype>(shown.start + shown.line().xToCursor(x), 0, text_.size()));
+    return safeBoundary(std::clamp<qsizetype>(shown.at(shown.line().xToCursor(x)), 0, text_.size()));
 }
 
 QRect TextField::cursorRect() const
 {
     const ShownLine& shown = shownLine();
-    const QPointF origin = textOrigin();
-    const qsizetype inLine = std::clamp<qsizetype>(cursor_ - shown.start, 0, shown.end - shown.start);
-    const qreal x = origin.x() + shown.line().cursorToX(int(inLine));
-    return {qRound(x), qRound(origin.y()), style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this),
+    const qreal x = textOrigin().x() + shown.x(caretInLayout(shown));
+    return {qRound(x), qRound(textOrigin().y()), style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this),
             QFontMetrics(font()).height()};
 }
 
@@ -661,14 +768,9 @@ QRect TextField::characterRect(qsizetype position) const
     const ShownLine& shown = shownLine();
     if (position < shown.start || position >= shown.end)
         return {};
-    // A text being composed sits before the character at the cursor.
-    const auto inLine = [&](qsizetype p) {
-        return int(p - shown.start + (!preedit_.isEmpty() && p >= cursor_ ? preedit_.size() : 0));
-    };
     const QPointF origin = textOrigin();
-    const QTextLine line = shown.line();
-    const int left = qFloor(origin.x() + line.cursorToX(inLine(position)));
-    const int right = qCeil(origin.x() + line.cursorToX(inLine(std::min(nextCharacter(position), shown.end))));
+    const int left = qFloor(origin.x() + shown.x(shown.startingAt(position)));
+    const int right = qCeil(origin.x() + shown.x(shown.endingAt(std::min(nextCharacter(position), shown.end))));
     const QRect r(left, qRound(origin.y()), right - left, QFontMetrics(font()).height());
     return r.intersects(textRect().adjusted(-kHorizontalMargin, 0, kHorizontalMargin, 0)) ? r : QRect();
 }
@@ -690,13 +792,13 @@ void TextField::paintEvent(QPaintEvent*)
     const ShownLine& shown = shownLine();
     const QPointF origin = textOrigin();
     QList<QTextLayout::FormatRange> selections;
-    if (hasSelectedText() && preedit_.isEmpty()) {
+    if (hasSelectedText()) {
         const qsizetype from = std::max(std::min(cursor_, anchor_), shown.start);
         const qsizetype to = std::min(std::max(cursor_, anchor_), shown.end);
         if (from < to) {
             QTextLayout::FormatRange range;
-            range.start = int(from - shown.start);
-            range.length = int(to - from);
+            range.start = shown.startingAt(from);
+            range.length = shown.endingAt(to) - range.start;
             range.format.setBackground(palette().brush(QPalette::Highlight));
             range.format.setForeground(palette().brush(QPalette::HighlightedText));
             selections.append(range);
@@ -704,16 +806,12 @@ void TextField::paintEvent(QPaintEvent*)
     }
     painter.setPen(palette().color(QPalette::Text));
     shown.layout->draw(&painter, origin, selections, clip);
-    if (hasFocus() && cursorShown_ && cursor_ >= shown.start && cursor_ <= shown.end) {
-        const qsizetype inLine = cursor_ - shown.start + (preedit_.isEmpty() ? 0 : preedit_.size());
-        shown.layout->drawCursor(&painter, origin, int(inLine),
-                                 style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this));
-    }
-    if (dropAt_ >= shown.start && dropAt_ <= shown.end) {
-        // Where a dragged text would go.
-        shown.layout->drawCursor(&painter, origin, int(dropAt_ - shown.start),
-                                 style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this));
-    }
+    const int cursorWidth = style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this);
+    if (hasFocus() && cursorShown_ && cursor_ >= shown.start && cursor_ <= shown.end
+        && (shown.composedAt < 0 || composition_.caretShown))
+        shown.layout->drawCursor(&painter, origin, caretInLayout(shown), cursorWidth);
+    if (dropAt_ >= shown.start && dropAt_ <= shown.end)  // where a dragged text would go
+        shown.layout->drawCursor(&painter, origin, shown.endingAt(dropAt_), cursorWidth);
 }
 
 QSize TextField::sizeHint() const
@@ -832,6 +930,8 @@ bool TextField::handleStandardKey(QKeyEvent* event)
 
 void TextField::keyPressEvent(QKeyEvent* event)
 {
+    // A key the input method lets through acts on the text with the composition in it.
+    commitComposition();
     if (handleStandardKey(event)) {
         event->accept();
         return;
@@ -860,6 +960,9 @@ void TextField::keyPressEvent(QKeyEvent* event)
 
 void TextField::inputMethodEvent(QInputMethodEvent* event)
 {
+    // Positions of a selection asked for are counted in the surrounding text
+    // the input method was given.
+    const qsizetype surroundingStart = safeBoundary(std::max<qsizetype>(0, cursor_ - kSurroundingText));
     const QString commit = event->commitString();
     if (!commit.isEmpty() || event->replacementLength() > 0) {
         qsizetype from = std::min(cursor_, anchor_);
@@ -869,14 +972,78 @@ void TextField::inputMethodEvent(QInputMethodEvent* event)
             to = std::clamp<qsizetype>(from + event->replacementLength(), from, text_.size());
         }
         replaceRange(safeBoundary(from), safeBoundary(to), commit, EditKind::Typing);
+    } else if (hasSelectedText() && event->preeditString() != composition_.text) {
+        // Composing over a selection replaces it, as typing does.
+        replaceRange(std::min(cursor_, anchor_), std::max(cursor_, anchor_), {}, EditKind::Typing);
     }
-    if (preedit_ != event->preeditString()) {
-        preedit_ = event->preeditString();
+
+    Composition composition;
+    composition.text = event->preeditString();
+    composition.caret = int(composition.text.size());
+    bool formatted = false;
+    for (const QInputMethodEvent::Attribute& a : event->attributes()) {
+        if (a.type == QInputMethodEvent::Cursor) {
+            composition.caret = std::clamp(a.start, 0, int(composition.text.size()));
+            composition.caretShown = a.length != 0;
+        } else if (a.type == QInputMethodEvent::TextFormat) {
+            const QTextCharFormat format = qvariant_cast<QTextFormat>(a.value).toCharFormat();
+            const int start = std::clamp(a.start, 0, int(composition.text.size()));
+            const int length = std::clamp(a.length, 0, int(composition.text.size()) - start);
+            if (format.isValid() && length > 0)
+                composition.formats.append({start, length, format});
+            formatted = true;
+        } else if (a.type == QInputMethodEvent::Selection && composition.text.isEmpty()) {
+            const qsizetype start = std::clamp<qsizetype>(surroundingStart + a.start, 0, text_.size());
+            setSelection(start, std::clamp<qsizetype>(start + a.length, 0, text_.size()) - start);
+        }
+    }
+    if (!composition.text.isEmpty() && !formatted) {
+        // An input method that sends no formats still sees its text set apart.
+        QTextCharFormat underlined;
+        underlined.setUnderlineStyle(QTextCharFormat::SingleUnderline);
+        composition.formats.append({0, int(composition.text.size()), underlined});
+    }
+    const bool changed = composition.text != composition_.text || composition.caret != composition_.caret
+                         || composition.caretShown != composition_.caretShown
+                         || composition.formats != composition_.formats;
+    composition_ = std::move(composition);
+    if (changed) {
         invalidateShown();
         scrollToCursor();
+        if (hasFocus())
+            startBlinking();
         update();
+        updateMicroFocus();
     }
     event->accept();
+}
+
+void TextField::commitComposition()
+{
+    if (composition_.text.isEmpty())
+        return;
+    // The input method commits what it composes as it does on a change of focus;
+    // one that does not leaves it here, and it goes in as typed.
+    if (hasFocus())
+        QGuiApplication::inputMethod()->commit();
+    if (composition_.text.isEmpty())
+        return;
+    const QString composed = std::exchange(composition_, {}).text;
+    invalidateShown();
+    replaceRange(std::min(cursor_, anchor_), std::max(cursor_, anchor_), composed, EditKind::Typing);
+    if (hasFocus())
+        QGuiApplication::inputMethod()->reset();
+}
+
+void TextField::resetComposition()
+{
+    if (hasFocus())
+        QGuiApplication::inputMethod()->reset();
+    if (composition_.text.isEmpty())
+        return;
+    composition_ = {};
+    invalidateShown();
+    update();
 }
 
 QVariant TextField::inputMethodQuery(Qt::InputMethodQuery query) const
@@ -912,24 +1079,43 @@ QVariant TextField::inputMethodQuery(Qt::InputMethodQuery query) const
 
 void TextField::mousePressEvent(QMouseEvent* event)
 {
+    const QPoint point = event->position().toPoint();
+    if (!composition_.text.isEmpty() && (event->button() == Qt::LeftButton || event->button() == Qt::MiddleButton)) {
+        // A click into the composition is the input method's; elsewhere it commits the composition first.
+        const ShownLine& shown = shownLine();
+        const int inLayout = shown.line().xToCursor(point.x() - textOrigin().x());
+        if (shown.composedAt >= 0 && inLayout >= shown.endingAt(cursor_) && inLayout <= shown.startingAt(cursor_)) {
+            QGuiApplication::inputMethod()->invokeAction(QInputMethod::Click, inLayout - shown.endingAt(cursor_));
+            event->accept();
+            return;
+        }
+        commitComposition();
+    }
+    if (event->button() == Qt::LeftButton && tripleClickTimer_.isActive()
+        && (point - tripleClickAt_).manhattanLength() < QApplication::startDragDistance()) {
+        tripleClickTimer_.stop();
+        selectAll();
+        event->accept();
+        return;
+    }
     if (event->button() == Qt::LeftButton) {
-        const qsizetype at = positionAt(event->position().toPoint());
+        const qsizetype at = positionAt(point);
         if (hasSelectedText() && !(event->modifiers() & Qt::ShiftModifier) && at > std::min(cursor_, anchor_)
             && at < std::max(cursor_, anchor_)) {
             // Pressed on the selection: dragging it away, or a click that only moves the cursor.
             mayDrag_ = true;
-            dragStart_ = event->position().toPoint();
+            dragStart_ = point;
             event->accept();
             return;
         }
         selectingWithMouse_ = true;
-        moveCursor(positionAt(event->position().toPoint()), event->modifiers() & Qt::ShiftModifier);
+        moveCursor(at, event->modifiers() & Qt::ShiftModifier);
         event->accept();
         return;
     }
     if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
         const QString selection = QGuiApplication::clipboard()->text(QClipboard::Selection);
-        moveCursor(positionAt(event->position().toPoint()), false);
+        moveCursor(positionAt(point), false);
         if (!selection.isEmpty())
             insert(selection);
         event->accept();
@@ -1005,6 +1191,8 @@ void TextField::mouseDoubleClickEvent(QMouseEvent* event)
     }
     setSelection(from, to - from);
     offerSelection();
+    tripleClickTimer_.start(QApplication::doubleClickInterval(), this);
+    tripleClickAt_ = event->position().toPoint();
 }
 
 void TextField::dragSelection()
@@ -1085,7 +1273,9 @@ void TextField::dropEvent(QDropEvent* event)
         movedWithin_ = true;
     }
     moveCursor(at, false);
+    joinNext_ = own && action == Qt::MoveAction;  // a move is one step back
     insert(dropped);
+    joinNext_ = false;
     setSelection(at, dropped.size());
     event->setDropAction(action);
     event->accept();
@@ -1105,6 +1295,9 @@ void TextField::focusInEvent(QFocusEvent* event)
 void TextField::focusOutEvent(QFocusEvent* event)
 {
     const Qt::FocusReason reason = event->reason();
+    // What is being composed stays while a menu is open; otherwise it is typed.
+    if (reason != Qt::PopupFocusReason)
+        commitComposition();
     if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
         deselect();
     stopBlinking();
@@ -1149,6 +1342,10 @@ void TextField::timerEvent(QTimerEvent* event)
     if (event->timerId() == blinkTimer_.timerId()) {
         cursorShown_ = !cursorShown_;
         update(cursorRect().adjusted(-2, -2, 2, 2));
+        return;
+    }
+    if (event->timerId() == tripleClickTimer_.timerId()) {
+        tripleClickTimer_.stop();
         return;
     }
     QWidget::timerEvent(event);
@@ -1201,7 +1398,8 @@ void TextField::offerSelection() const
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (hasSelectedText() && clipboard->supportsSelection())
-        clipboard->setText(selectedText(), QClipboard::Selection);
+        clipboard->setMimeData(new OfferedSelection(text_, std::min(cursor_, anchor_), std::max(cursor_, anchor_)),
+                               QClipboard::Selection);
 }
 
 }  // namespace termalo

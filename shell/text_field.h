@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QTextLayout>
 #include <QWidget>
 
 #include <algorithm>
@@ -13,7 +14,6 @@
 #include <optional>
 
 class QMenu;
-class QTextLayout;
 
 namespace termalo {
 
@@ -31,6 +31,10 @@ class TextFieldAccessible;
 // The interface follows the line edit's where the program and its users rely
 // on it: text, selection, cursor, clipboard, undo and redo, the usual keys, the
 // mouse, dragging and dropping text, an input method and the context menu.
+// What an input method composes is shown at the cursor, in the input method's
+// formats, until it is committed: by the input method, or by the field on a
+// click elsewhere or a loss of focus. Every change of a selection offers it to
+// other programs as the X11 PRIMARY selection, where the platform has one.
 //
 // A screen reader reads and edits it as text (see TextFieldAccessible); while
 // one listens, every edit, cursor move and selection is announced to it, a
@@ -130,6 +134,14 @@ private:
         qsizetype cursorBefore = 0;
         qsizetype anchorBefore = 0;
         EditKind kind = EditKind::Other;
+        bool joined = false;  // undone and redone together with the step before it
+    };
+    // What an input method composes at the cursor: shown, not yet part of the text.
+    struct Composition {
+        QString text;
+        int caret = 0;  // where the input method puts the caret in it
+        bool caretShown = true;
+        QList<QTextLayout::FormatRange> formats;  // from its first character
     };
     struct ShownLine;
 
@@ -141,6 +153,8 @@ private:
     void record(Step step);
     void keepWithinBudget();
     void clearHistory();
+    bool undoStep();
+    bool redoStep();
     void moveCursor(qsizetype position, bool select);
     void cursorMoved(qsizetype oldCursor, qsizetype oldAnchor);
     // A change of the text for assistive technology: [position, position +
@@ -155,6 +169,10 @@ private:
     void announce(const Change& change);
     void completeInline();
     bool handleStandardKey(QKeyEvent* event);
+    // Makes the composition part of the text (when the input method does not).
+    void commitComposition();
+    // Forgets the composition, and makes the input method forget it.
+    void resetComposition();
 
     // Characters: whole graphemes and words, looked for near a position only.
     qsizetype nextCharacter(qsizetype position) const;
@@ -168,6 +186,10 @@ private:
     QRect textRect() const;
     QPointF textOrigin() const;
     const ShownLine& shownLine() const;
+    // Characters [start, end) laid out, with the composition when the cursor is among them.
+    ShownLine layOut(qsizetype start, qsizetype end) const;
+    // Where the caret is in a laid-out line that holds the cursor.
+    int caretInLayout(const ShownLine& shown) const;
     void invalidateShown();
     void scrollToCursor();
     // Where to start showing so that the text up to `end` ends at the right edge.
@@ -192,7 +214,7 @@ private:
     qsizetype firstShown_ = 0;
     qreal shift_ = 0;  // pixels of the first shown character hidden on the left
     bool frame_ = true;
-    QString preedit_;
+    Composition composition_;
     std::optional<Change> unannounced_;  // made by splice(), told by finishEdit()
 
     std::deque<Step> undo_;
@@ -207,6 +229,9 @@ private:
     bool selectingWithMouse_ = false;
     bool mayDrag_ = false;     // pressed on the selection, not yet dragged
     QPoint dragStart_;
+    QBasicTimer tripleClickTimer_;  // runs after a double click: a third click selects everything
+    QPoint tripleClickAt_;
+    bool joinNext_ = false;     // the next recorded step joins the one before it
     bool movedWithin_ = false;  // the last drag was dropped into this field
     qsizetype dropAt_ = -1;     // where a text dragged over the field would go
     QPointer<QMenu> menu_;

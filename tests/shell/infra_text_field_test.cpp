@@ -9,6 +9,7 @@
 #include <QKeySequence>
 #include <QMimeData>
 #include <QTest>
+#include <QTextCharFormat>
 
 #include <gtest/gtest.h>
 
@@ -45,6 +46,37 @@ protected:
     }
 
     QRect cursorRectangle() const { return field.inputMethodQuery(Qt::ImCursorRectangle).toRect(); }
+
+    // What an input method sends while composing: `composed`, with the caret at `caret`.
+    void compose(const QString& composed, int caret = -1, const QList<QInputMethodEvent::Attribute>& formats = {})
+    {
+        QList<QInputMethodEvent::Attribute> attributes = formats;
+        attributes.append({QInputMethodEvent::Cursor, caret < 0 ? int(composed.size()) : caret, 1, QVariant()});
+        QInputMethodEvent event(composed, attributes);
+        QApplication::sendEvent(&field, &event);
+    }
+    void commit(const QString& committed)
+    {
+        QInputMethodEvent event;
+        event.setCommitString(committed);
+        QApplication::sendEvent(&field, &event);
+    }
+    // The longest run of text-coloured pixels in a row below the baseline, between x0 and x1.
+    int longestLineBelowText(int x0, int x1)
+    {
+        const QImage shot = field.grab().toImage();
+        const QRect line = cursorRectangle();
+        const QFontMetrics metrics(field.font());
+        int longest = 0;
+        for (int y = line.y() + metrics.ascent() + 1; y <= line.bottom() + 1 && y < shot.height(); ++y) {
+            int run = 0;
+            for (int x = x0; x <= x1; ++x) {
+                run = qGray(shot.pixel(x, y)) < 128 ? run + 1 : 0;
+                longest = std::max(longest, run);
+            }
+        }
+        return longest;
+    }
 
     TextField field;
 };
@@ -181,6 +213,62 @@ TEST_F(TextFieldTest, TheMouseSetsTheCursorAndADoubleClickSelectsAWord)
     EXPECT_EQ(field.cursorPosition(), 9);
     QTest::mouseDClick(&field, Qt::LeftButton, {}, QPoint(inSecondWord, 10));
     EXPECT_EQ(field.selectedText(), QStringLiteral("Krynica"));
+    QTest::mouseClick(&field, Qt::LeftButton, {}, QPoint(inSecondWord, 10));
+    EXPECT_EQ(field.selectedText(), QStringLiteral("Zdrój Krynica"));  // a third click: everything
+}
+
+TEST_F(TextFieldTest, ACompositionAtTheEndOfAFullFieldIsShownUnderlinedWithTheInputMethodsCaret)
+{
+    const QString full = QStringLiteral("Sanatorium Uzdrowiskowe Krynica-Zdrój");
+    field.setText(full);
+    const QString composed = QStringLiteral("żółw");
+    QTextCharFormat underlined;
+    underlined.setUnderlineStyle(QTextCharFormat::SingleUnderline);
+    const QList<QInputMethodEvent::Attribute> format{{QInputMethodEvent::TextFormat, 0, 4, underlined}};
+    compose(composed, 0, format);
+    const QRect atStart = cursorRectangle();
+    compose(composed, 4, format);
+    const QRect atEnd = cursorRectangle();
+    EXPECT_EQ(field.text(), full);  // composed, not yet typed
+
+    // The caret goes where the input method puts it, the composition stays in view.
+    const int width = QFontMetrics(field.font()).horizontalAdvance(composed);
+    EXPECT_NEAR(atEnd.x() - atStart.x(), width, 1);
+    EXPECT_GT(atStart.x(), 0);
+    EXPECT_LT(atEnd.right(), field.width());
+    EXPECT_GE(longestLineBelowText(atStart.x() + 1, atEnd.x() - 1), width - 3);
+
+    // Committed, it is plain text, typed in one step.
+    commit(composed);
+    EXPECT_EQ(field.text(), full + composed);
+    EXPECT_EQ(cursorRectangle(), atEnd);
+    EXPECT_LT(longestLineBelowText(atStart.x() + 1, atEnd.x() - 1), width / 2);
+    press(&field, QKeySequence::Undo);
+    EXPECT_EQ(field.text(), full);
+}
+
+TEST_F(TextFieldTest, AClickOrALossOfFocusCommitsTheCompositionAndANewTextDropsIt)
+{
+    field.setText(QStringLiteral("Krnica Zdrój"));
+    field.setCursorPosition(2);
+    compose(QStringLiteral("y"));
+    QTest::mouseClick(&field, Qt::LeftButton, {}, QPoint(2, 10));
+    EXPECT_EQ(field.text(), QStringLiteral("Krynica Zdrój"));  // where it was composed
+    EXPECT_EQ(field.cursorPosition(), 0);                       // and the cursor where it was clicked
+
+    field.setCursorPosition(field.text().size());
+    compose(QStringLiteral("!"));
+    QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(&field, &focusOut);
+    EXPECT_EQ(field.text(), QStringLiteral("Krynica Zdrój!"));
+
+    compose(QStringLiteral("abc"));
+    field.setText(QStringLiteral("Wysowa"));
+    const QRect afterNewText = cursorRectangle();
+    compose({});
+    EXPECT_EQ(cursorRectangle(), afterNewText);  // nothing composed was left after the text
+    commit(QStringLiteral("-Zdrój"));
+    EXPECT_EQ(field.text(), QStringLiteral("Wysowa-Zdrój"));
 }
 
 TEST_F(TextFieldTest, TextDroppedFromAnotherProgramGoesWhereItIsDropped)
