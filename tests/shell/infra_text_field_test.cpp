@@ -47,30 +47,22 @@ protected:
 
     QRect cursorRectangle() const { return field.inputMethodQuery(Qt::ImCursorRectangle).toRect(); }
 
-    // What an input method sends while composing: `composed`, with the caret at `caret`.
-    void compose(const QString& composed, int caret = -1, const QList<QInputMethodEvent::Attribute>& formats = {})
+    // What an input method sends: a commit, then a composition with its caret and formats.
+    void inputMethod(const QString& composed, int caret, const QString& committed = {},
+                     QList<QInputMethodEvent::Attribute> attributes = {})
     {
-        QList<QInputMethodEvent::Attribute> attributes = formats;
-        attributes.append({QInputMethodEvent::Cursor, caret < 0 ? int(composed.size()) : caret, 1, QVariant()});
+        attributes.append({QInputMethodEvent::Cursor, caret, 1, QVariant()});
         QInputMethodEvent event(composed, attributes);
-        QApplication::sendEvent(&field, &event);
-    }
-    void commit(const QString& committed)
-    {
-        QInputMethodEvent event;
         event.setCommitString(committed);
         QApplication::sendEvent(&field, &event);
     }
-    // The longest run of text-coloured pixels in a row below the baseline, between x0 and x1.
-    int longestLineBelowText(int x0, int x1)
+    // The longest run of dark pixels in a row below the baseline, from x0 to x1.
+    int longestLineUnderText(int x0, int x1)
     {
         const QImage shot = field.grab().toImage();
-        const QRect line = cursorRectangle();
-        const QFontMetrics metrics(field.font());
         int longest = 0;
-        for (int y = line.y() + metrics.ascent() + 1; y <= line.bottom() + 1 && y < shot.height(); ++y) {
-            int run = 0;
-            for (int x = x0; x <= x1; ++x) {
+        for (int y = cursorRectangle().y() + QFontMetrics(field.font()).ascent() + 1; y < shot.height(); ++y) {
+            for (int x = x0, run = 0; x <= x1; ++x) {
                 run = qGray(shot.pixel(x, y)) < 128 ? run + 1 : 0;
                 longest = std::max(longest, run);
             }
@@ -224,25 +216,23 @@ TEST_F(TextFieldTest, ACompositionAtTheEndOfAFullFieldIsShownUnderlinedWithTheIn
     const QString composed = QStringLiteral("żółw");
     QTextCharFormat underlined;
     underlined.setUnderlineStyle(QTextCharFormat::SingleUnderline);
-    const QList<QInputMethodEvent::Attribute> format{{QInputMethodEvent::TextFormat, 0, 4, underlined}};
-    compose(composed, 0, format);
+    const QInputMethodEvent::Attribute format{QInputMethodEvent::TextFormat, 0, 4, underlined};
+    inputMethod(composed, 0, {}, {format});
     const QRect atStart = cursorRectangle();
-    compose(composed, 4, format);
+    inputMethod(composed, 4, {}, {format});
     const QRect atEnd = cursorRectangle();
     EXPECT_EQ(field.text(), full);  // composed, not yet typed
-
-    // The caret goes where the input method puts it, the composition stays in view.
     const int width = QFontMetrics(field.font()).horizontalAdvance(composed);
     EXPECT_NEAR(atEnd.x() - atStart.x(), width, 1);
     EXPECT_GT(atStart.x(), 0);
     EXPECT_LT(atEnd.right(), field.width());
-    EXPECT_GE(longestLineBelowText(atStart.x() + 1, atEnd.x() - 1), width - 3);
+    EXPECT_GE(longestLineUnderText(atStart.x() + 1, atEnd.x() - 1), width - 3);
 
     // Committed, it is plain text, typed in one step.
-    commit(composed);
+    inputMethod({}, 0, composed);
     EXPECT_EQ(field.text(), full + composed);
     EXPECT_EQ(cursorRectangle(), atEnd);
-    EXPECT_LT(longestLineBelowText(atStart.x() + 1, atEnd.x() - 1), width / 2);
+    EXPECT_LT(longestLineUnderText(atStart.x() + 1, atEnd.x() - 1), width / 2);
     press(&field, QKeySequence::Undo);
     EXPECT_EQ(field.text(), full);
 }
@@ -251,24 +241,23 @@ TEST_F(TextFieldTest, AClickOrALossOfFocusCommitsTheCompositionAndANewTextDropsI
 {
     field.setText(QStringLiteral("Krnica Zdrój"));
     field.setCursorPosition(2);
-    compose(QStringLiteral("y"));
+    inputMethod(QStringLiteral("y"), 1);
     QTest::mouseClick(&field, Qt::LeftButton, {}, QPoint(2, 10));
     EXPECT_EQ(field.text(), QStringLiteral("Krynica Zdrój"));  // where it was composed
     EXPECT_EQ(field.cursorPosition(), 0);                       // and the cursor where it was clicked
 
     field.setCursorPosition(field.text().size());
-    compose(QStringLiteral("!"));
+    inputMethod(QStringLiteral("!"), 1);
     QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(&field, &focusOut);
     EXPECT_EQ(field.text(), QStringLiteral("Krynica Zdrój!"));
 
-    compose(QStringLiteral("abc"));
+    inputMethod(QStringLiteral("abc"), 3);
     field.setText(QStringLiteral("Wysowa"));
     const QRect afterNewText = cursorRectangle();
-    compose({});
-    EXPECT_EQ(cursorRectangle(), afterNewText);  // nothing composed was left after the text
-    commit(QStringLiteral("-Zdrój"));
-    EXPECT_EQ(field.text(), QStringLiteral("Wysowa-Zdrój"));
+    inputMethod({}, 0, QStringLiteral("-Zdrój"));
+    EXPECT_EQ(field.text(), QStringLiteral("Wysowa-Zdrój"));  // nothing composed was left in it
+    EXPECT_GT(cursorRectangle().x(), afterNewText.x());
 }
 
 TEST_F(TextFieldTest, TextDroppedFromAnotherProgramGoesWhereItIsDropped)
