@@ -89,6 +89,29 @@ private:
     qsizetype to_;
 };
 
+bool isModifierKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Meta:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_Mode_switch:
+    case Qt::Key_Multi_key:
+        return true;
+    default:
+        return key >= Qt::Key_Dead_Grave && key <= Qt::Key_Dead_Longsolidusoverlay;
+    }
+}
+
 qsizetype characterCount(const QString& a, const QString& b) { return a.size() + b.size(); }
 
 // As much of a changed text as assistive technology is told.
@@ -930,8 +953,10 @@ bool TextField::handleStandardKey(QKeyEvent* event)
 
 void TextField::keyPressEvent(QKeyEvent* event)
 {
-    // A key the input method lets through acts on the text with the composition in it.
-    commitComposition();
+    // A key the input method lets through acts on the text with the composition
+    // in it; a modifier or a dead key alone leaves the composition as it is.
+    if (!isModifierKey(event->key()))
+        commitComposition();
     if (handleStandardKey(event)) {
         event->accept();
         return;
