@@ -14,13 +14,14 @@
 namespace termalo {
 namespace {
 
-// The folder of the last chart saved in this run; at first the documents folder.
+// The folder of the last chart saved in this run; at first the documents
+// folder, or the home folder where there is none.
 QString& lastFolder()
 {
     static QString folder;
     if (folder.isEmpty()) {
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        if (folder.isEmpty())
+        if (folder.isEmpty() || !QDir(folder).exists())
             folder = QDir::homePath();
     }
     return folder;
