@@ -5,8 +5,8 @@
 
 #include <QAccessible>
 #include <QContextMenuEvent>
-#include <QMenu>
 #include <QHelpEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
