@@ -1,14 +1,18 @@
 #include "chart/chart_widget.h"
 
 #include "chart/chart_accessible.h"
+#include "chart/chart_export.h"
 
 #include <QAccessible>
+#include <QContextMenuEvent>
 #include <QHelpEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 
 #include <algorithm>
+#include <utility>
 
 namespace termalo::chart {
 
@@ -35,6 +39,7 @@ ChartWidget::ChartWidget(QWidget* parent) : QWidget(parent)
     installChartAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
+    addCopyChartAction(this);
 }
 
 ChartWidget::~ChartWidget() = default;
@@ -200,6 +205,10 @@ void ChartWidget::resizeEvent(QResizeEvent* event)
 
 void ChartWidget::mousePressEvent(QMouseEvent* event)
 {
+    if (event->button() == Qt::RightButton) {
+        rightPress_ = event->position().toPoint();
+        rightDragged_ = false;
+    }
     const bool axes = scene().hasAxes;
     if (event->button() == Qt::LeftButton && chart_.zoomEnabled && axes)
         drag_ = Drag::Zoom;
@@ -214,6 +223,8 @@ void ChartWidget::mousePressEvent(QMouseEvent* event)
 void ChartWidget::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint position = event->position().toPoint();
+    if (rightPress_ && (position - *rightPress_).manhattanLength() >= kLeastDrag)
+        rightDragged_ = true;
     if (drag_ == Drag::Zoom) {
         dragNow_ = position;
         update();
@@ -228,6 +239,11 @@ void ChartWidget::mouseMoveEvent(QMouseEvent* event)
 
 void ChartWidget::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (event->button() == Qt::RightButton && rightPress_) {
+        rightPress_.reset();
+        if (std::exchange(menuAsked_, false) && !rightDragged_)
+            showMenu(event->globalPosition().toPoint());
+    }
     if (drag_ == Drag::None)
         return QWidget::mouseReleaseEvent(event);
     if (drag_ == Drag::Zoom) {
@@ -258,6 +274,34 @@ bool ChartWidget::event(QEvent* event)
     const QString value = valueText(chart_, hit->series, hit->point);
     QToolTip::showText(help->globalPos(), label.isEmpty() ? value : label + QStringLiteral(": ") + value, this);
     return true;
+}
+
+void ChartWidget::contextMenuEvent(QContextMenuEvent* event)
+{
+    event->accept();
+    if (event->reason() != QContextMenuEvent::Mouse)
+        return showMenu(event->globalPos(), true);
+    // Where the request comes with the press, the menu waits for the release:
+    // a drag pans instead.
+    if (rightPress_)
+        menuAsked_ = true;
+    else if (!rightDragged_)
+        showMenu(event->globalPos());
+}
+
+void ChartWidget::showMenu(const QPoint& globalPos, bool fromKeyboard)
+{
+    if (actions().isEmpty())
+        return;
+    if (menu_)
+        menu_->close();
+    // No local event loop: the chart goes on moving while the menu is open.
+    menu_ = new QMenu(this);
+    menu_->setAttribute(Qt::WA_DeleteOnClose);
+    menu_->addActions(actions());
+    menu_->popup(globalPos);
+    if (fromKeyboard)
+        menu_->setActiveAction(actions().constFirst());
 }
 
 }  // namespace termalo::chart

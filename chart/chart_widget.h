@@ -7,9 +7,12 @@
 #include <QObject>
 #include <QImage>
 #include <QPoint>
+#include <QPointer>
 #include <QWidget>
 
 #include <optional>
+
+class QMenu;
 
 namespace termalo::chart {
 
@@ -34,7 +37,10 @@ private:
 // Shows a chart and lets the mouse look closer: dragging a rectangle down and
 // to the right zooms into it, dragging up and to the left shows everything
 // again, and the right button pans. A tooltip names the bar or slice under
-// the mouse. Screen readers read the chart as a table of its points.
+// the mouse. Screen readers read the chart as a table of its points. A
+// right-click without a drag, the Menu key and Shift+F10 open a menu of the
+// widget's actions: "Kopiuj wykres" (chart/chart_export.h) and what the
+// program adds.
 class ChartWidget : public QWidget {
     Q_OBJECT
 public:
@@ -70,6 +76,10 @@ public:
     // Increases whenever the points change.
     quint64 generation() const { return generation_; }
 
+    // Opens the menu of the widget's actions at `globalPos` without waiting
+    // for it; from the keyboard its first item is chosen.
+    void showMenu(const QPoint& globalPos, bool fromKeyboard = false);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -77,6 +87,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     friend class ChartSeries;
@@ -97,6 +108,12 @@ private:
     Drag drag_ = Drag::None;
     QPoint dragStart_;
     QPoint dragNow_;
+    // The right button: released where it was pressed, it asks for the menu;
+    // moved, it pans.
+    std::optional<QPoint> rightPress_;
+    bool rightDragged_ = false;
+    bool menuAsked_ = false;
+    QPointer<QMenu> menu_;
 };
 
 }  // namespace termalo::chart

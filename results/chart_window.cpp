@@ -2,6 +2,7 @@
 
 #include "core/chart_series.h"
 #include "results/chart_printing.h"
+#include "shell/chart_saving.h"
 #include "shell/controls.h"
 #include "shell/painting.h"
 #include "shell/registry.h"
@@ -112,6 +113,7 @@ TForm7::TForm7(const ChartWindowSettings& settings, QWidget* parent)
     chart_->setObjectName(QStringLiteral("Chart2"));
     chart_->setGeometry(settings_.chartGeometry);
     chart_->setChart(settings_.chart);
+    termalo::offerChartExport(chart_, this);
 }
 
 TForm7::~TForm7() = default;

@@ -1,8 +1,10 @@
 #include "results/tform4.h"
 
 #include "results/chart_button_icon.h"
+#include "results/screen_copy.h"
 #include "results/window_printing.h"
 #include "shell/application.h"
+#include "shell/context_menu.h"
 #include "shell/controls.h"
 #include "shell/dialogs.h"
 #include "shell/painting.h"
@@ -10,6 +12,9 @@
 #include "shell/text_limits.h"
 #include "ui_tform4.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 
@@ -37,6 +42,12 @@ TForm4::TForm4(QWidget* parent) : Form(parent), ui(std::make_unique<Ui::TForm4>(
     ui->Button5->hide();
 
     addTimer(QStringLiteral("Timer1"), 1000);
+
+    // The whole screen as a table, for a spreadsheet or a mail.
+    QAction* copy = termalo::addCopyAction(this, QStringLiteral("&Kopiuj"), [this] {
+        QGuiApplication::clipboard()->setMimeData(termalo::figureTableMimeData(termalo::figureTable(this)));
+    });
+    termalo::offerWindowMenu(this, [copy] { return QList<QAction*>{copy}; });
 }
 
 TForm4::~TForm4() = default;

@@ -2,13 +2,18 @@
 
 #include "core/report.h"
 #include "shell/controls.h"
+#include "results/screen_copy.h"
 #include "results/window_printing.h"
 #include "shell/application.h"
+#include "shell/context_menu.h"
 #include "shell/painting.h"
 #include "shell/registry.h"
 #include "shell/text_limits.h"
 #include "ui_tform5.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QSet>
 
@@ -27,6 +32,12 @@ TForm5::TForm5(QWidget* parent) : Form(parent), ui(std::make_unique<Ui::TForm5>(
             label->raise();
         }
     }
+
+    // The report's text as it reads, for a mail or a document.
+    QAction* copy = termalo::addCopyAction(this, QStringLiteral("&Kopiuj"), [this] {
+        QGuiApplication::clipboard()->setMimeData(termalo::textLinesMimeData(termalo::shownTextLines(this)));
+    });
+    termalo::offerWindowMenu(this, [copy] { return QList<QAction*>{copy}; });
 }
 
 TForm5::~TForm5() = default;

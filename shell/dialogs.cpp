@@ -3,8 +3,12 @@
 #include "shell/message_box.h"
 
 #include <QDesktopServices>
+#include <QFileDialog>
+#include <QRegularExpression>
 #include <QPrintDialog>
 #include <QPrinter>
+
+#include <algorithm>
 
 namespace termalo {
 namespace {
@@ -28,6 +32,33 @@ public:
     }
 
     void openUrl(const QUrl& url) override { QDesktopServices::openUrl(url); }
+
+    QString chooseSaveFile(QWidget* parent, const QString& caption, const QString& suggested,
+                           const QStringList& filters, int* chosenFilter) override
+    {
+        QFileDialog dialog(parent, caption);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setNameFilters(filters);
+        // A name typed without an extension gets the chosen format's.
+        const auto suffixOf = [](const QString& filter) {
+            static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+            return pattern.match(filter).captured(1);
+        };
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog, suffixOf](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
+        const int first = chosenFilter && *chosenFilter > 0 && *chosenFilter < filters.size() ? *chosenFilter : 0;
+        if (!filters.isEmpty()) {
+            dialog.selectNameFilter(filters[first]);
+            dialog.setDefaultSuffix(suffixOf(filters[first]));
+        }
+        dialog.selectFile(suggested);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        if (chosenFilter)
+            *chosenFilter = std::max<int>(0, int(filters.indexOf(dialog.selectedNameFilter())));
+        return dialog.selectedFiles().constFirst();
+    }
 };
 
 RealDialogs& realDialogs()

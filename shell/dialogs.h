@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 class QPrinter;
@@ -22,6 +23,14 @@ public:
     // The print dialog for `printer`; true when the user confirms.
     virtual bool choosePrinter(QPrinter& printer, QWidget* parent) = 0;
     virtual void openUrl(const QUrl& url) = 0;
+
+    // The file dialog for saving: `filters` as "Obraz PNG (*.png)", one per
+    // format; `suggested` is the path offered and `chosenFilter` the filter
+    // chosen at first. Returns the chosen path (empty when the user cancels)
+    // and, in `chosenFilter`, the index of the filter chosen. The real dialog adds the chosen filter's extension to a name
+    // typed without one and asks before a file is replaced.
+    virtual QString chooseSaveFile(QWidget* parent, const QString& caption, const QString& suggested,
+                                   const QStringList& filters, int* chosenFilter) = 0;
 };
 
 // The port in use: the real dialogs unless a test installed another one.

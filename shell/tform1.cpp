@@ -1,6 +1,7 @@
 #include "shell/tform1.h"
 
 #include "shell/application.h"
+#include "shell/chart_saving.h"
 #include "shell/clock.h"
 #include "shell/decorative_chart.h"
 #include "shell/dialogs.h"
@@ -82,6 +83,7 @@ TForm1::TForm1(QWidget* parent) : Form(parent), ui(std::make_unique<Ui::TForm1>(
                                     QStringLiteral("TypingLabel2"));
 
     addTimer(QStringLiteral("Timer1"), 1000);
+    termalo::offerChartExport(ui->Chart1, this);
 }
 
 TForm1::~TForm1() = default;

@@ -22,6 +22,10 @@ public:
     bool askYesNo(const QString&, const QString&) override { return ++others, false; }
     bool choosePrinter(QPrinter&, QWidget*) override { return ++others, false; }
     void openUrl(const QUrl& url) override { links.append(url); }
+    QString chooseSaveFile(QWidget*, const QString&, const QString&, const QStringList&, int*) override
+    {
+        return ++others, QString();
+    }
 };
 
 class AboutWindowTest : public UiTest {

@@ -31,6 +31,16 @@ void RecordingDialogs::openUrl(const QUrl& url)
     calls.append({QStringLiteral("url"), QString(), url.toString(), Icon::None});
 }
 
+QString RecordingDialogs::chooseSaveFile(QWidget* /*parent*/, const QString& caption, const QString& suggested,
+                                         const QStringList& filters, int* chosenFilter)
+{
+    calls.append({QStringLiteral("save"), caption, suggested, Icon::None});
+    saveFilters = filters;
+    if (chosenFilter && saveFilter >= 0)
+        *chosenFilter = saveFilter;
+    return saveFile;
+}
+
 int RecordingDialogs::count(const QString& kind) const
 {
     int n = 0;

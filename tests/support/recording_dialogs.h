@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace termalo {
 
@@ -11,7 +12,7 @@ namespace termalo {
 class RecordingDialogs : public Dialogs {
 public:
     struct Call {
-        QString kind;  // "message", "question", "print", "url"
+        QString kind;  // "message", "question", "print", "url", "save"
         QString caption;
         QString text;
         Icon icon = Icon::None;
@@ -22,11 +23,20 @@ public:
     bool confirmPrint = false;
     // When confirming a print, the printer is switched to PDF output into this file.
     QString pdfFile;
+    // The save dialog's answer: the path chosen (empty: cancelled) and the
+    // index of the filter chosen (-1: the one offered).
+    QString saveFile;
+    int saveFilter = -1;
+    // What the last save dialog offered.
+    QStringList saveFilters;
 
     void message(const QString& caption, const QString& text, Icon icon) override;
     bool askYesNo(const QString& caption, const QString& text) override;
     bool choosePrinter(QPrinter& printer, QWidget* parent) override;
     void openUrl(const QUrl& url) override;
+    // Records the caption and the suggested path (as the call's text).
+    QString chooseSaveFile(QWidget* parent, const QString& caption, const QString& suggested,
+                           const QStringList& filters, int* chosenFilter) override;
 
     int count(const QString& kind) const;
 };
