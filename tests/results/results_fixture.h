@@ -3,6 +3,8 @@
 #include "tests/support/ui_test.h"
 
 #include <QHash>
+#include <QList>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
@@ -22,6 +24,24 @@ using EntryList = QList<Entry>;
 EntryList workedExampleEntries();
 // The worked example with one field changed.
 EntryList withField(EntryList entries, const QString& window, const QString& control, const QString& text);
+
+// ---- printouts, read back with poppler-utils (scripts/setup installs them)
+
+// Runs a tool of poppler-utils or ghostscript and returns what it writes; a
+// missing or failing tool fails the test.
+QString runTool(const QString& tool, const QStringList& arguments);
+
+// A word of a printed page and its box in points, as `pdftotext -bbox` reads it.
+struct PrintedWord {
+    QString text;
+    QRectF box;
+};
+QList<PrintedWord> printedWords(const QString& pdf);
+const PrintedWord* findWord(const QList<PrintedWord>& words, const QString& text);
+QString printedText(const QList<PrintedWord>& words);
+
+// The box of the non-white pixels of a greyscale PGM image, in fractions of its size.
+QRectF inkBox(const QString& pgmFile);
 
 class ResultsTest : public UiTest {
 protected:

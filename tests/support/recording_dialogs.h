@@ -3,7 +3,12 @@
 #include "shell/dialogs.h"
 
 #include <QList>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QString>
+
+#include <optional>
 
 namespace termalo {
 
@@ -22,6 +27,12 @@ public:
     bool confirmPrint = false;
     // When confirming a print, the printer is switched to PDF output into this file.
     QString pdfFile;
+    // What the user chooses in the print dialog's page setup before confirming:
+    // the paper, its orientation and the margins in millimetres (unset: the
+    // printer's defaults).
+    std::optional<QPageSize> paper;
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    std::optional<QMarginsF> marginsMm;
 
     void message(const QString& caption, const QString& text, Icon icon) override;
     bool askYesNo(const QString& caption, const QString& text) override;
