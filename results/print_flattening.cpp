@@ -45,12 +45,13 @@ QColor over(const QColor& colour, qreal opacity, const QColor& under)
                             float(colour.blueF() * a + under.blueF() * (1 - a)));
 }
 
-// `brush` at `opacity` laid onto a plain `under`: the same brush, opaque.
-QBrush over(const QBrush& brush, qreal opacity, const QColor& under)
+// `brush` with `recolour` applied to each of its colours; a texture stays as it is.
+template <class Recolour>
+QBrush recoloured(const QBrush& brush, Recolour recolour)
 {
-    QBrush flat;
     switch (brush.style()) {
     case Qt::NoBrush:
+    case Qt::TexturePattern:
         return brush;
     case Qt::LinearGradientPattern:
     case Qt::RadialGradientPattern:
@@ -58,26 +59,33 @@ QBrush over(const QBrush& brush, qreal opacity, const QColor& under)
         QGradient gradient = *brush.gradient();
         QGradientStops stops = gradient.stops();
         for (QGradientStop& stop : stops)
-            stop.second = over(stop.second, opacity, under);
+            stop.second = recolour(stop.second);
         gradient.setStops(stops);
-        flat = QBrush(gradient);
-        break;
+        QBrush result(gradient);
+        result.setTransform(brush.transform());
+        return result;
     }
-    case Qt::TexturePattern: {
-        const QImage texture = brush.textureImage();
-        QImage image(texture.size(), QImage::Format_RGB32);
-        image.fill(under);
-        QPainter painter(&image);
-        painter.setOpacity(opacity);
-        painter.drawImage(0, 0, texture);
-        painter.end();
-        flat = QBrush(image);
-        break;
+    default: {
+        QBrush result = brush;
+        result.setColor(recolour(brush.color()));
+        return result;
     }
-    default:
-        flat = QBrush(over(brush.color(), opacity, under), brush.style());
-        break;
     }
+}
+
+// `brush` at `opacity` laid onto a plain `under`: the same brush, opaque.
+QBrush over(const QBrush& brush, qreal opacity, const QColor& under)
+{
+    if (brush.style() != Qt::TexturePattern)
+        return recoloured(brush, [&](const QColor& colour) { return over(colour, opacity, under); });
+    const QImage texture = brush.textureImage();
+    QImage image(texture.size(), QImage::Format_RGB32);
+    image.fill(under);
+    QPainter painter(&image);
+    painter.setOpacity(opacity);
+    painter.drawImage(0, 0, texture);
+    painter.end();
+    QBrush flat(image);
     flat.setTransform(brush.transform());
     return flat;
 }
@@ -87,31 +95,10 @@ QBrush over(const QBrush& brush, qreal opacity, const QColor& under)
 // drawn with it.
 QBrush opaque(const QBrush& brush)
 {
-    QBrush result = brush;
-    switch (brush.style()) {
-    case Qt::NoBrush:
-    case Qt::TexturePattern:
-        break;
-    case Qt::LinearGradientPattern:
-    case Qt::RadialGradientPattern:
-    case Qt::ConicalGradientPattern: {
-        QGradient gradient = *brush.gradient();
-        QGradientStops stops = gradient.stops();
-        for (QGradientStop& stop : stops)
-            stop.second.setAlpha(255);
-        gradient.setStops(stops);
-        result = QBrush(gradient);
-        result.setTransform(brush.transform());
-        break;
-    }
-    default: {
-        QColor colour = brush.color();
+    return recoloured(brush, [](QColor colour) {
         colour.setAlpha(255);
-        result.setColor(colour);
-        break;
-    }
-    }
-    return result;
+        return colour;
+    });
 }
 
 QPen opaque(QPen pen)
