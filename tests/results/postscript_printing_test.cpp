@@ -22,13 +22,7 @@
 namespace termalo::testing {
 namespace {
 
-struct PrintedWindow {
-    const char* window;
-    const char* opener;  // the control of Form4 that shows the window; none for Form4
-    const char* printButton;
-};
-
-class PostScriptPrintingTest : public ResultsTest, public ::testing::WithParamInterface<PrintedWindow> {};
+class PostScriptPrintingTest : public ResultsTest, public ::testing::WithParamInterface<Printout> {};
 
 // One row of `pdfimages -list`.
 struct ListedImage {
@@ -134,14 +128,9 @@ TEST(FlatteningTest, TranslucentFillsLinesAndTextReachThePrinterOpaque)
 
 TEST_P(PostScriptPrintingTest, PrintoutStaysADrawingThroughPostScript)
 {
-    const PrintedWindow& printed = GetParam();
-    enterAndShow(workedExampleEntries());
-    if (*printed.opener) {
-        click("Form4", printed.opener);
-        settle();
-    }
-    QWidget* window = form(printed.window);
-    ASSERT_TRUE(window && window->isVisible());
+    const Printout& printed = GetParam();
+    QWidget* window = showWorkedExample(printed);
+    ASSERT_TRUE(window);
     // ctest starts these printouts under QT_STYLE_OVERRIDE=Adwaita; the
     // program's own style draws them all the same.
     EXPECT_EQ(QApplication::style()->name().toStdString(), "fusion");
@@ -190,10 +179,10 @@ TEST_P(PostScriptPrintingTest, PrintoutStaysADrawingThroughPostScript)
 }
 
 INSTANTIATE_TEST_SUITE_P(Printouts, PostScriptPrintingTest,
-                         ::testing::Values(PrintedWindow{"Form4", "", "Button2"},
-                                           PrintedWindow{"Form5", "Button3", "Button2"},
-                                           PrintedWindow{"Form7", "BitBtn6", "Button1"},
-                                           PrintedWindow{"Form13", "BitBtn2", "Button1"}),
+                         ::testing::Values(Printout{"Form4", "", "Button2"},
+                                           Printout{"Form5", "Button3", "Button2"},
+                                           Printout{"Form7", "BitBtn6", "Button1"},
+                                           Printout{"Form13", "BitBtn2", "Button1"}),
                          [](const auto& info) { return std::string(info.param.window); });
 
 }  // namespace

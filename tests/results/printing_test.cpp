@@ -137,12 +137,6 @@ INSTANTIATE_TEST_SUITE_P(Screens, PrintingTest,
 
 // ---------------------------------------------------------- any paper
 
-struct Printout {
-    const char* window;
-    const char* opener;  // the control of Form4 that shows the window; none for Form4
-    const char* printButton;
-};
-
 struct Paper {
     const char* name;
     QPageSize::PageSizeId size;
@@ -150,10 +144,6 @@ struct Paper {
     qreal marginMm;
 };
 
-void PrintTo(const Printout& printout, std::ostream* out)
-{
-    *out << printout.window;
-}
 void PrintTo(const Paper& paper, std::ostream* out)
 {
     *out << paper.name << " with " << paper.marginMm << " mm margins";
@@ -196,13 +186,8 @@ QRectF boxOf(const QList<PrintedWord>& words)
 TEST_P(PaperTest, EveryWordIsPrintedInsideTheChosenMargins)
 {
     const auto& [printout, paper] = GetParam();
-    enterAndShow(workedExampleEntries());
-    if (*printout.opener) {
-        click("Form4", printout.opener);
-        settle();
-    }
-    QWidget* window = form(printout.window);
-    ASSERT_TRUE(window && window->isVisible());
+    QWidget* window = showWorkedExample(printout);
+    ASSERT_TRUE(window);
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
 

@@ -149,6 +149,22 @@ void ResultsTest::enterAndShow(const EntryList& entries)
     walkToIndicators();
 }
 
+void PrintTo(const Printout& printout, std::ostream* out)
+{
+    *out << printout.window;
+}
+
+QWidget* ResultsTest::showWorkedExample(const Printout& printout)
+{
+    enterAndShow(workedExampleEntries());
+    if (*printout.opener) {
+        click(QStringLiteral("Form4"), QString::fromLatin1(printout.opener));
+        settle();
+    }
+    QWidget* window = form(QString::fromLatin1(printout.window));
+    return window && window->isVisible() ? window : nullptr;
+}
+
 QString ResultsTest::text(const QString& window, const QString& control)
 {
     return controlText(core::Target{window.toStdString(), control.toStdString()});

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <ostream>
+
 class QLabel;
 
 namespace termalo::testing {
@@ -43,6 +45,16 @@ QString printedText(const QList<PrintedWord>& words);
 // The box of the non-white pixels of a greyscale PGM image, in fractions of its size.
 QRectF inkBox(const QString& pgmFile);
 
+// A window that prints, how the user reaches it from the indicator screen and
+// its print button.
+struct Printout {
+    const char* window;
+    const char* opener;  // the control of Form4 that shows the window; none for Form4
+    const char* printButton;
+};
+// Test parameters show as the window's name.
+void PrintTo(const Printout& printout, std::ostream* out);
+
 class ResultsTest : public UiTest {
 protected:
     // Types `entries` into the entry screens (each field cleared first).
@@ -51,6 +63,9 @@ protected:
     void walkToIndicators();
     // type() then walkToIndicators().
     void enterAndShow(const EntryList& entries);
+    // The worked example on the indicator screen, then the printout's window
+    // opened from there; nullptr when it does not show.
+    QWidget* showWorkedExample(const Printout& printout);
 
     QString text(const QString& window, const QString& control);
     // Every label text of a window, by objectName.
