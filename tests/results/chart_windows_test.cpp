@@ -271,6 +271,13 @@ TEST(ChartPage, FifteenPercentMarginsBesideTheLongerSideAndTheAspectKept)
     EXPECT_DOUBLE_EQ(tall.top(), 210);
     EXPECT_DOUBLE_EQ(tall.bottom(), 1190);
     EXPECT_NEAR(tall.left(), 1000 - tall.right(), 1e-9);
+    // Wide but nearly square on a low area, where 70 % of the width would be
+    // too tall: as large as fits, centred.
+    const QRectF low = chartPageRect({1400, 800}, {400, 390});
+    EXPECT_NEAR(low.top(), 0, 1e-9);
+    EXPECT_NEAR(low.bottom(), 800, 1e-9);
+    EXPECT_NEAR(low.width() / low.height(), 400.0 / 390.0, 1e-9);
+    EXPECT_NEAR(low.left(), 1400 - low.right(), 1e-9);
 }
 
 // --------------------------------------------------------------- printing
