@@ -11,19 +11,25 @@ namespace termalo {
 class FlatteningEngine;
 
 // A paint device that passes everything drawn on it on to a printer's painter,
-// except that a picture with transparency is first laid onto what was drawn
-// beneath it and goes to the printer opaque.
+// except that nothing translucent reaches the printer: a picture with
+// transparency is first laid onto what was drawn beneath it and goes to the
+// printer opaque; a translucent fill, line or text (a colour with alpha, a
+// gradient with translucent stops, the painter's opacity) goes as the opaque
+// colours it results in on what lies beneath. Where that is not one colour, a
+// fill or line goes as the pixels it results in, clipped to its shape; text
+// takes the colour it mostly lies on, so that it stays text.
 //
 // PostScript has no transparency: a print queue that takes the job through
 // PostScript (most office printers, CUPS's PDF printer) turns a whole page with
-// one translucent picture into a single bitmap, fonts and lines included. The
-// widget style draws its button faces from cached pictures with translucent
-// rounded corners, and the chart buttons' icons are cut out of a transparent
-// square; flattened, the page stays text and lines.
+// one translucent picture or fill into a single bitmap, fonts and lines
+// included. The widget style draws its button faces from cached pictures with
+// translucent rounded corners and some of its lines in translucent colours, and
+// the chart buttons' icons are cut out of a transparent square; flattened, the
+// page stays text and lines.
 //
-// To know what lies beneath a picture, the device keeps its own small raster
-// copy of the page at `backdropDpi` (the screen's resolution is enough: the
-// pictures come from the screen) and draws everything there as well.
+// To know what lies beneath, the device keeps its own small raster copy of the
+// page at `backdropDpi` (the screen's resolution is enough: the pictures come
+// from the screen) and draws everything there as well.
 class FlatteningPaintDevice : public QPaintDevice {
 public:
     // `target` is an active painter on the printer; its transform and clip are

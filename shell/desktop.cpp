@@ -6,6 +6,8 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTranslator>
 
 namespace termalo {
@@ -69,10 +71,26 @@ bool installQtTranslation()
     return true;
 }
 
+void useProgramStyle()
+{
+    // Fusion draws every frame, bevel and drop-down button from the palette
+    // alone; a desktop's own style (Adwaita, Breeze) may drop group frames or
+    // bevels and change the controls' sizes. Whatever the desktop,
+    // QT_STYLE_OVERRIDE, -style or an earlier setStyle() chose is replaced.
+    const QStyle* current = QApplication::style();
+    if (current && current->name() == QLatin1String("fusion")
+        && qstrcmp(current->metaObject()->className(), "QFusionStyle") == 0)
+        return;
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(fusion);
+}
+
 void setUpDesktopIntegration()
 {
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
     QApplication::setWindowIcon(programIcon());
+    // The style before the palette: setting a style may reset the palette.
+    useProgramStyle();
     // A palette with every colour given stays as it is when the desktop's theme
     // changes: Qt only fills in what the program left open.
     QApplication::setPalette(lightPalette());

@@ -11,9 +11,14 @@ inline constexpr const char* kDesktopFileName = "termalo";
 // The program on the user's desktop, set once per application object before any
 // window is built: the program icon on every window, the desktop entry's name,
 // Qt's own Polish texts (message box buttons, the print dialog) under Polish
-// regional settings, and the program's own light palette whatever the desktop's
-// theme, since the windows' colours are part of their design.
+// regional settings, and the program's own style and light palette whatever the
+// desktop's style and theme, since the windows' look is part of their design.
 void setUpDesktopIntegration();
+
+// Makes Fusion the application's style, replacing whatever style the desktop,
+// QT_STYLE_OVERRIDE or the program's caller chose; a no-op when Fusion is in use.
+// The standard dialogs are drawn in it as well.
+void useProgramStyle();
 
 // The palette the windows are designed on: black text on light grey, white
 // entry fields, every colour of every group given, so that a desktop theme has

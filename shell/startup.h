@@ -8,7 +8,7 @@
 namespace termalo {
 
 // Start-up: sets the application title and the program's place on the desktop
-// (icon, light palette, Qt's Polish texts; see desktop.h), installs the fonts
+// (icon, Fusion style, light palette, Qt's Polish texts; see desktop.h), installs the fonts
 // and the activation tracking, and creates every window once, in creation order (Form1 first), all
 // hidden. Needs a constructed application object. Defined by the application
 // bundle, which knows every window.

@@ -271,47 +271,16 @@ TEST(ChartPage, FifteenPercentMarginsBesideTheLongerSideAndTheAspectKept)
     EXPECT_DOUBLE_EQ(tall.top(), 210);
     EXPECT_DOUBLE_EQ(tall.bottom(), 1190);
     EXPECT_NEAR(tall.left(), 1000 - tall.right(), 1e-9);
+    // Wide but nearly square on a low area, where 70 % of the width would be
+    // too tall: as large as fits, centred.
+    const QRectF low = chartPageRect({1400, 800}, {400, 390});
+    EXPECT_NEAR(low.top(), 0, 1e-9);
+    EXPECT_NEAR(low.bottom(), 800, 1e-9);
+    EXPECT_NEAR(low.width() / low.height(), 400.0 / 390.0, 1e-9);
+    EXPECT_NEAR(low.left(), 1400 - low.right(), 1e-9);
 }
 
 // --------------------------------------------------------------- printing
-
-QString run(const QString& tool, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStandardPaths::findExecutable(tool), arguments);
-    process.waitForFinished();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// The box of the non-white pixels of a greyscale PGM image, in fractions of its size.
-QRectF inkBox(const QString& pgmFile)
-{
-    QFile file(pgmFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QList<QByteArray> header = file.readLine().trimmed().split(' ');
-    QByteArray sizeLine = file.readLine();
-    while (sizeLine.startsWith('#'))
-        sizeLine = file.readLine();
-    const QList<QByteArray> size = sizeLine.trimmed().split(' ');
-    file.readLine();  // maximum value
-    const int w = size.value(0).toInt(), h = size.value(1).toInt();
-    const QByteArray pixels = file.readAll();
-    if (header.value(0) != "P5" || pixels.size() < w * h)
-        return {};
-    int left = w, right = -1, top = h, bottom = -1;
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            if (quint8(pixels[y * w + x]) < 240) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
-        }
-    }
-    return QRectF(double(left) / w, double(top) / h, double(right + 1 - left) / w, double(bottom + 1 - top) / h);
-}
 
 class ChartPrintingTest : public ChartWindowsTest, public ::testing::WithParamInterface<int> {};
 
@@ -339,14 +308,14 @@ TEST_P(ChartPrintingTest, ConfirmedPrintsTheChartAloneAsTextOnOnePage)
 
     ASSERT_FALSE(QStandardPaths::findExecutable("pdftotext").isEmpty() || QStandardPaths::findExecutable("pdftoppm").isEmpty())
         << "pdftotext and pdftoppm (poppler-utils) are needed to check the text and margins";
-    const QString text = run("pdftotext", {"-layout", dialogs.fake.pdfFile, "-"}).simplified();
+    const QString text = runTool("pdftotext", {"-layout", dialogs.fake.pdfFile, "-"}).simplified();
     for (const QString& line : window->chart()->chart().title.lines)
         EXPECT_TRUE(text.contains(line)) << line.toStdString() << " in " << text.toStdString();
     for (const chart::Scene::Mark& mark : window->chart()->scene().marks)
         EXPECT_TRUE(text.contains(mark.text.simplified())) << mark.text.toStdString() << " in " << text.toStdString();
     EXPECT_FALSE(text.contains("Drukuj"));  // the chart alone, not the window
 
-    run("pdftoppm", {"-r", "30", "-gray", "-singlefile", dialogs.fake.pdfFile, dir.filePath("page")});
+    runTool("pdftoppm", {"-r", "30", "-gray", "-singlefile", dialogs.fake.pdfFile, dir.filePath("page")});
     const QRectF ink = inkBox(dir.filePath("page.pgm"));
     ASSERT_TRUE(ink.isValid());
     EXPECT_NEAR(ink.left(), 0.15, 0.02);

@@ -4,6 +4,16 @@
 // PDF -> pdftops -> ps2pdf, as such a queue handles it, and is read back.
 #include "tests/results/results_fixture.h"
 
+#include "results/print_flattening.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPrinter>
+#include <QStyle>
+
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -12,28 +22,7 @@
 namespace termalo::testing {
 namespace {
 
-struct PrintedWindow {
-    const char* window;
-    const char* opener;  // the control of Form4 that shows the window; none for Form4
-    const char* printButton;
-};
-
-class PostScriptPrintingTest : public ResultsTest, public ::testing::WithParamInterface<PrintedWindow> {
-protected:
-    // Runs a tool of poppler-utils or ghostscript; a missing tool fails the test.
-    QString run(const QString& tool, const QStringList& arguments)
-    {
-        const QString path = QStandardPaths::findExecutable(tool);
-        EXPECT_FALSE(path.isEmpty()) << tool.toStdString() << " is not installed (scripts/setup installs it)";
-        if (path.isEmpty())
-            return {};
-        QProcess process;
-        process.start(path, arguments);
-        EXPECT_TRUE(process.waitForFinished(120000)) << tool.toStdString();
-        EXPECT_EQ(process.exitCode(), 0) << tool.toStdString() << ": " << process.readAllStandardError().toStdString();
-        return QString::fromUtf8(process.readAllStandardOutput());
-    }
-};
+class PostScriptPrintingTest : public ResultsTest, public ::testing::WithParamInterface<Printout> {};
 
 // One row of `pdfimages -list`.
 struct ListedImage {
@@ -67,16 +56,84 @@ QSizeF pageSize(const QString& info)
     return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
 }
 
+// The constant alphas (/ca for fills, /CA for lines) that a PDF's graphics states set.
+QList<double> constantAlphas(const QString& pdf)
+{
+    QFile file(pdf);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << pdf.toStdString();
+    static const QRegularExpression alpha(QStringLiteral("/(?:ca|CA)\\s+([0-9.]+)"));
+    QList<double> alphas;
+    auto it = alpha.globalMatch(QString::fromLatin1(file.readAll()));
+    while (it.hasNext())
+        alphas << it.next().captured(1).toDouble();
+    return alphas;
+}
+
+// What would be translucent goes to the printer as the colours it results in.
+TEST(FlatteningTest, TranslucentFillsLinesAndTextReachThePrinterOpaque)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString pdf = dir.filePath("flat.pdf");
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setFullPage(true);
+        QPainter target(&printer);
+        FlatteningPaintDevice device(target, 96);
+        QPainter painter(&device);
+        painter.scale(printer.logicalDpiX() / 72.0, printer.logicalDpiY() / 72.0);  // in points
+        painter.fillRect(QRectF(0, 0, 300, 800), QColor(0, 0, 255));          // blue left, paper right
+        painter.fillRect(QRectF(50, 50, 100, 100), QColor(255, 0, 0, 128));   // on blue alone
+        painter.setPen(QPen(QColor(0, 0, 0, 128), 10, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(QPointF(250, 300), QPointF(350, 300));  // half on blue, half on paper
+        QLinearGradient fade(QPointF(350, 0), QPointF(450, 0));
+        fade.setColorAt(0, QColor(255, 0, 0, 128));
+        fade.setColorAt(1, QColor(255, 0, 0, 0));
+        painter.fillRect(QRectF(350, 200, 100, 50), fade);
+        painter.setOpacity(0.5);
+        painter.setPen(Qt::black);
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPixelSize(60);
+        painter.setFont(font);
+        painter.drawText(QPointF(320, 120), QStringLiteral("IIII"));
+    }
+
+    for (double alpha : constantAlphas(pdf))
+        EXPECT_EQ(alpha, 1.0) << "translucent graphics state";
+    for (const ListedImage& image : listedImages(runTool("pdfimages", {"-list", pdf})))
+        EXPECT_TRUE(image.type == "image") << image.type.toStdString() << " " << image.width << " x " << image.height;
+    EXPECT_TRUE(runTool("pdftotext", {pdf, "-"}).contains("IIII")) << "text stays text";
+
+    runTool("pdftoppm", {"-r", "72", "-singlefile", pdf, dir.filePath("page")});
+    const QImage page(dir.filePath("page.ppm"));
+    ASSERT_FALSE(page.isNull());
+    const auto near = [&page](QPoint at, QColor expected) {
+        const QColor c = page.pixelColor(at);
+        return std::abs(c.red() - expected.red()) <= 4 && std::abs(c.green() - expected.green()) <= 4
+               && std::abs(c.blue() - expected.blue()) <= 4;
+    };
+    EXPECT_TRUE(near({100, 100}, QColor(128, 0, 127))) << "red on blue";
+    EXPECT_TRUE(near({270, 300}, QColor(0, 0, 127))) << "black on blue";
+    EXPECT_TRUE(near({330, 300}, QColor(127, 127, 127))) << "black on paper";
+    EXPECT_TRUE(near({351, 225}, QColor(255, 128, 128))) << "the fading red at its start";
+    EXPECT_TRUE(near({449, 225}, QColor(255, 255, 255))) << "the fading red at its end";
+    int darkest = 255;
+    for (int x = 320; x < 400; ++x)
+        for (int y = 70; y < 120; ++y)
+            darkest = std::min(darkest, qGray(page.pixel(x, y)));
+    EXPECT_NEAR(darkest, 127, 6) << "black text at half opacity";
+}
+
 TEST_P(PostScriptPrintingTest, PrintoutStaysADrawingThroughPostScript)
 {
-    const PrintedWindow& printed = GetParam();
-    enterAndShow(workedExampleEntries());
-    if (*printed.opener) {
-        click("Form4", printed.opener);
-        settle();
-    }
-    QWidget* window = form(printed.window);
-    ASSERT_TRUE(window && window->isVisible());
+    const Printout& printed = GetParam();
+    QWidget* window = showWorkedExample(printed);
+    ASSERT_TRUE(window);
+    // ctest starts these printouts under QT_STYLE_OVERRIDE=Adwaita; the
+    // program's own style draws them all the same.
+    EXPECT_EQ(QApplication::style()->name().toStdString(), "fusion");
 
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -90,27 +147,30 @@ TEST_P(PostScriptPrintingTest, PrintoutStaysADrawingThroughPostScript)
     ASSERT_EQ(messages(), 0);
 
     // The job carries the window's caption, which the queue and a PDF printer show.
-    const QString info = run("pdfinfo", {pdf});
+    const QString info = runTool("pdfinfo", {pdf});
     EXPECT_TRUE(info.contains(QRegularExpression(
         QStringLiteral("^Title:\\s+%1$").arg(QRegularExpression::escape(window->windowTitle())),
         QRegularExpression::MultilineOption)))
         << info.toStdString();
 
-    // A soft mask or a cut-out mask is transparency, which PostScript cannot carry.
-    for (const ListedImage& image : listedImages(run("pdfimages", {"-list", pdf}))) {
+    // Translucent fills and lines, a soft mask or a cut-out mask are
+    // transparency, which PostScript cannot carry.
+    for (double alpha : constantAlphas(pdf))
+        EXPECT_EQ(alpha, 1.0) << "translucent graphics state";
+    for (const ListedImage& image : listedImages(runTool("pdfimages", {"-list", pdf}))) {
         EXPECT_NE(image.type.toStdString(), "smask") << image.width << " x " << image.height << " picture with a soft mask";
         EXPECT_NE(image.type.toStdString(), "mask") << image.width << " x " << image.height << " picture with a mask";
     }
 
-    run("pdftops", {pdf, ps});
-    run("ps2pdf", {ps, again});
+    runTool("pdftops", {pdf, ps});
+    runTool("ps2pdf", {ps, again});
 
-    EXPECT_TRUE(run("pdffonts", {again}).contains(QRegularExpression(QStringLiteral("\\n-{10,}[- ]*\\n\\S"))))
+    EXPECT_TRUE(runTool("pdffonts", {again}).contains(QRegularExpression(QStringLiteral("\\n-{10,}[- ]*\\n\\S"))))
         << "no font left after PostScript";
-    const QSizeF page = pageSize(run("pdfinfo", {again}));
+    const QSizeF page = pageSize(runTool("pdfinfo", {again}));
     ASSERT_FALSE(page.isEmpty());
     // The pictures that remain are the small logos and button icons, never the page.
-    for (const ListedImage& image : listedImages(run("pdfimages", {"-list", again}))) {
+    for (const ListedImage& image : listedImages(runTool("pdfimages", {"-list", again}))) {
         const QSizeF shown(image.width / image.xPpi * 72.0, image.height / image.yPpi * 72.0);
         EXPECT_LT(shown.width() * shown.height(), page.width() * page.height() / 20)
             << image.width << " x " << image.height << " picture covers " << shown.width() << " x "
@@ -119,10 +179,10 @@ TEST_P(PostScriptPrintingTest, PrintoutStaysADrawingThroughPostScript)
 }
 
 INSTANTIATE_TEST_SUITE_P(Printouts, PostScriptPrintingTest,
-                         ::testing::Values(PrintedWindow{"Form4", "", "Button2"},
-                                           PrintedWindow{"Form5", "Button3", "Button2"},
-                                           PrintedWindow{"Form7", "BitBtn6", "Button1"},
-                                           PrintedWindow{"Form13", "BitBtn2", "Button1"}),
+                         ::testing::Values(Printout{"Form4", "", "Button2"},
+                                           Printout{"Form5", "Button3", "Button2"},
+                                           Printout{"Form7", "BitBtn6", "Button1"},
+                                           Printout{"Form13", "BitBtn2", "Button1"}),
                          [](const auto& info) { return std::string(info.param.window); });
 
 }  // namespace

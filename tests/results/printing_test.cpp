@@ -1,5 +1,10 @@
-// "&Drukuj" on the indicator and report screens, printed to a PDF file.
+// "&Drukuj" on the indicator and report screens, printed to a PDF file; and
+// every printout on smaller and turned paper.
 #include "tests/results/results_fixture.h"
+
+#include "chart/chart_widget.h"
+#include "results/chart_printing.h"
+#include "results/chart_window.h"
 
 #include <QFile>
 #include <QLabel>
@@ -7,6 +12,8 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <algorithm>
 
 namespace termalo::testing {
 namespace {
@@ -30,48 +37,6 @@ protected:
         ASSERT_TRUE(form(window)->isVisible());
     }
 };
-
-// A word of the printed page and its box in points, as pdftotext reads it.
-struct PrintedWord {
-    QString text;
-    double xMin = 0, yMin = 0;
-};
-
-// The words of a PDF with their boxes; fails the test when pdftotext is missing
-// (scripts/setup installs it).
-QList<PrintedWord> printedWords(const QString& pdf)
-{
-    const QString tool = QStandardPaths::findExecutable("pdftotext");
-    EXPECT_FALSE(tool.isEmpty()) << "pdftotext is not installed";
-    QProcess process;
-    process.start(tool, {"-bbox", pdf, "-"});
-    process.waitForFinished();
-    QList<PrintedWord> words;
-    static const QRegularExpression word(
-        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"[0-9.]+\">([^<]*)</word>");
-    auto it = word.globalMatch(QString::fromUtf8(process.readAllStandardOutput()));
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        words.append({m.captured(3), m.captured(1).toDouble(), m.captured(2).toDouble()});
-    }
-    return words;
-}
-
-const PrintedWord* findWord(const QList<PrintedWord>& words, const QString& text)
-{
-    for (const PrintedWord& w : words)
-        if (w.text == text)
-            return &w;
-    return nullptr;
-}
-
-QString printedText(const QList<PrintedWord>& words)
-{
-    QStringList texts;
-    for (const PrintedWord& w : words)
-        texts << w.text;
-    return texts.join(' ');
-}
 
 TEST_P(PrintingTest, ConfirmedPrintsTheWindowOnOnePageAsText)
 {
@@ -118,7 +83,7 @@ TEST_F(ResultsTest, PrintedIndicatorScreenKeepsItsOnScreenSize)
     const PrintedWord* last = findWord(words, "sanatoryjnych");
     ASSERT_TRUE(first && last);
     const QString lead = title->text().left(title->text().indexOf("sanatoryjnych"));
-    EXPECT_NEAR(last->xMin - first->xMin, title->fontMetrics().horizontalAdvance(lead) * pointsPerPixel, 1.0);
+    EXPECT_NEAR(last->box.left() - first->box.left(), title->fontMetrics().horizontalAdvance(lead) * pointsPerPixel, 1.0);
 
     auto* upper = control<QLabel>("Form4", "Label5");  // "- mierzony ilością miejsc:"
     auto* lower = control<QLabel>("Form4", "Label7");  // "- mierzony ilością  pokoi:"
@@ -126,7 +91,7 @@ TEST_F(ResultsTest, PrintedIndicatorScreenKeepsItsOnScreenSize)
     const PrintedWord* places = findWord(words, "miejsc:");
     const PrintedWord* rooms = findWord(words, "pokoi:");
     ASSERT_TRUE(places && rooms);
-    EXPECT_NEAR(rooms->yMin - places->yMin, (lower->y() - upper->y()) * pointsPerPixel, 1.0);
+    EXPECT_NEAR(rooms->box.top() - places->box.top(), (lower->y() - upper->y()) * pointsPerPixel, 1.0);
 }
 
 TEST_P(PrintingTest, CancelledPrintsNothing)
@@ -168,6 +133,123 @@ INSTANTIATE_TEST_SUITE_P(Screens, PrintingTest,
                                                    "Wskaźniki oceny sprawności operacyjnej usług sanatoryjnych"},
                                          PrintCase{"ReportScreen", "Form5", "Ocena działalności sanatorium"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+
+// ---------------------------------------------------------- any paper
+
+struct Paper {
+    const char* name;
+    QPageSize::PageSizeId size;
+    QPageLayout::Orientation orientation;
+    qreal marginMm;
+};
+
+void PrintTo(const Paper& paper, std::ostream* out)
+{
+    *out << paper.name << " with " << paper.marginMm << " mm margins";
+}
+
+using PaperCase = std::tuple<Printout, Paper>;
+
+class PaperTest : public ResultsTest, public ::testing::WithParamInterface<PaperCase> {
+protected:
+    // Prints the window with the paper and margins chosen in the dialog (none:
+    // the printer's defaults) and returns the file.
+    QString print(const QString& file, const Paper* paper)
+    {
+        const Printout& printout = std::get<0>(GetParam());
+        dialogs.fake.confirmPrint = true;
+        dialogs.fake.pdfFile = file;
+        dialogs.fake.paper.reset();
+        dialogs.fake.marginsMm.reset();
+        dialogs.fake.orientation = QPageLayout::Portrait;
+        if (paper) {
+            dialogs.fake.paper = QPageSize(paper->size);
+            dialogs.fake.orientation = paper->orientation;
+            dialogs.fake.marginsMm = QMarginsF(paper->marginMm, paper->marginMm, paper->marginMm, paper->marginMm);
+        }
+        click(printout.window, printout.printButton);
+        settle();
+        EXPECT_EQ(messages(), 0);
+        return file;
+    }
+};
+
+QRectF boxOf(const QList<PrintedWord>& words)
+{
+    QRectF box;
+    for (const PrintedWord& w : words)
+        box |= w.box;
+    return box;
+}
+
+TEST_P(PaperTest, EveryWordIsPrintedInsideTheChosenMargins)
+{
+    const auto& [printout, paper] = GetParam();
+    QWidget* window = showWorkedExample(printout);
+    ASSERT_TRUE(window);
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+
+    // On the default A4 every word is there: the reference.
+    const QList<PrintedWord> reference = printedWords(print(dir.filePath("a4.pdf"), nullptr));
+    const QString pdf = print(dir.filePath("paper.pdf"), &paper);
+    const QList<PrintedWord> words = printedWords(pdf);
+    ASSERT_FALSE(reference.isEmpty());
+
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromLatin1(file.readAll()).count(QRegularExpression("/Type\\s*/Page(?![a-zA-Z])")), 1);
+    const QSizeF sheet = QPageSize(paper.size).size(QPageSize::Point);
+    const QSizeF page = paper.orientation == QPageLayout::Landscape ? sheet.transposed() : sheet;
+    const qreal margin = paper.marginMm * 72 / 25.4;
+    const QRectF inside = QRectF(QPointF(), page).adjusted(margin, margin, -margin, -margin);
+
+    // Nothing lost, nothing outside the margins.
+    QStringList expected, printed;
+    for (const PrintedWord& w : reference)
+        expected << w.text;
+    for (const PrintedWord& w : words) {
+        printed << w.text;
+        EXPECT_TRUE(inside.adjusted(-0.5, -0.5, 0.5, 0.5).contains(w.box))
+            << w.text.toStdString() << " at " << w.box.x() << ", " << w.box.y() << " - " << w.box.right() << ", "
+            << w.box.bottom() << " pt";
+    }
+    std::sort(expected.begin(), expected.end());
+    std::sort(printed.begin(), printed.end());
+    EXPECT_EQ(printed.join(' ').toStdString(), expected.join(' ').toStdString());
+
+    if (auto* chartWindow = qobject_cast<TForm7*>(window)) {
+        // The chart's 15 % inside the margins; its panel is all ink.
+        runTool("pdftoppm", {"-r", "30", "-gray", "-singlefile", pdf, dir.filePath("page")});
+        const QRectF ink = inkBox(dir.filePath("page.pgm"));
+        const QRectF expectedRect = chartPageRect(inside.size(), QSizeF(chartWindow->chart()->size())).translated(margin, margin);
+        const qreal pixel = 72.0 / 30;
+        EXPECT_NEAR(ink.left() * page.width(), expectedRect.left(), 2 * pixel);
+        EXPECT_NEAR(ink.right() * page.width(), expectedRect.right(), 2 * pixel);
+        EXPECT_NEAR(ink.top() * page.height(), expectedRect.top(), 2 * pixel);
+        EXPECT_NEAR(ink.bottom() * page.height(), expectedRect.bottom(), 2 * pixel);
+        return;
+    }
+    // A window as large as fits, at most its on-screen size (where the A4
+    // reference has it), in proportion.
+    const QSizeF onPaper = QSizeF(window->size()) * 72.0 / window->logicalDpiX();
+    const qreal fit = std::min({1.0, inside.width() / onPaper.width(), inside.height() / onPaper.height()});
+    const QRectF before = boxOf(reference), after = boxOf(words);
+    EXPECT_NEAR(after.width() / before.width(), fit, 0.01);
+    EXPECT_NEAR(after.height() / before.height(), fit, 0.01);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Printouts, PaperTest,
+    ::testing::Combine(::testing::Values(Printout{"Form4", "", "Button2"}, Printout{"Form5", "Button3", "Button2"},
+                                         Printout{"Form7", "BitBtn6", "Button1"},
+                                         Printout{"Form13", "BitBtn2", "Button1"}),
+                       ::testing::Values(Paper{"A5", QPageSize::A5, QPageLayout::Portrait, 20},
+                                         Paper{"LetterLandscape", QPageSize::Letter, QPageLayout::Landscape, 15})),
+    [](const auto& info) {
+        return std::string(std::get<0>(info.param).window) + "_" + std::get<1>(info.param).name;
+    });
 
 }  // namespace
 }  // namespace termalo::testing

@@ -5,11 +5,88 @@
 #include "shell/text_field.h"
 #include "tests/support/worked_example.h"
 
+#include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace termalo::testing {
+
+QString runTool(const QString& tool, const QStringList& arguments)
+{
+    const QString path = QStandardPaths::findExecutable(tool);
+    EXPECT_FALSE(path.isEmpty()) << tool.toStdString() << " is not installed (scripts/setup installs it)";
+    if (path.isEmpty())
+        return {};
+    QProcess process;
+    process.start(path, arguments);
+    EXPECT_TRUE(process.waitForFinished(120000)) << tool.toStdString();
+    EXPECT_EQ(process.exitCode(), 0) << tool.toStdString() << ": " << process.readAllStandardError().toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QList<PrintedWord> printedWords(const QString& pdf)
+{
+    QList<PrintedWord> words;
+    static const QRegularExpression word(
+        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>");
+    auto it = word.globalMatch(runTool("pdftotext", {"-bbox", pdf, "-"}));
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        const QPointF topLeft(m.captured(1).toDouble(), m.captured(2).toDouble());
+        const QPointF bottomRight(m.captured(3).toDouble(), m.captured(4).toDouble());
+        words.append({m.captured(5), QRectF(topLeft, bottomRight)});
+    }
+    return words;
+}
+
+const PrintedWord* findWord(const QList<PrintedWord>& words, const QString& text)
+{
+    for (const PrintedWord& w : words)
+        if (w.text == text)
+            return &w;
+    return nullptr;
+}
+
+QString printedText(const QList<PrintedWord>& words)
+{
+    QStringList texts;
+    for (const PrintedWord& w : words)
+        texts << w.text;
+    return texts.join(' ');
+}
+
+QRectF inkBox(const QString& pgmFile)
+{
+    QFile file(pgmFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QList<QByteArray> header = file.readLine().trimmed().split(' ');
+    QByteArray sizeLine = file.readLine();
+    while (sizeLine.startsWith('#'))
+        sizeLine = file.readLine();
+    const QList<QByteArray> size = sizeLine.trimmed().split(' ');
+    file.readLine();  // maximum value
+    const int w = size.value(0).toInt(), h = size.value(1).toInt();
+    const QByteArray pixels = file.readAll();
+    if (header.value(0) != "P5" || pixels.size() < w * h)
+        return {};
+    int left = w, right = -1, top = h, bottom = -1;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            if (quint8(pixels[y * w + x]) < 240) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    return QRectF(double(left) / w, double(top) / h, double(right + 1 - left) / w, double(bottom + 1 - top) / h);
+}
 
 EntryList workedExampleEntries()
 {
@@ -70,6 +147,22 @@ void ResultsTest::enterAndShow(const EntryList& entries)
 {
     type(entries);
     walkToIndicators();
+}
+
+void PrintTo(const Printout& printout, std::ostream* out)
+{
+    *out << printout.window;
+}
+
+QWidget* ResultsTest::showWorkedExample(const Printout& printout)
+{
+    enterAndShow(workedExampleEntries());
+    if (*printout.opener) {
+        click(QStringLiteral("Form4"), QString::fromLatin1(printout.opener));
+        settle();
+    }
+    QWidget* window = form(QString::fromLatin1(printout.window));
+    return window && window->isVisible() ? window : nullptr;
 }
 
 QString ResultsTest::text(const QString& window, const QString& control)

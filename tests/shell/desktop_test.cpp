@@ -1,6 +1,6 @@
 // The program on a Linux desktop: its icon and desktop entry name, Qt's standard
-// dialogs in Polish, the light design under a dark theme, and names for screen
-// readers.
+// dialogs in Polish, the light design under a dark theme and another style, and
+// names for screen readers.
 #include "tests/support/ui_test.h"
 
 #include "shell/combo_field.h"
@@ -15,6 +15,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 
 namespace termalo::testing {
@@ -28,15 +30,29 @@ QString accessibleName(QObject* object)
 
 class DesktopTest : public UiTest {
 protected:
-    // The indicator screen as the user sees it.
-    QImage indicatorScreen()
+    // A window as the user sees it, without the instruction that types itself out.
+    QImage screen(const QString& window)
     {
-        QWidget* form4 = form("Form4");
-        showForm(form4);
+        QWidget* w = form(window);
+        showForm(w);
         settle();
-        return form4->grab().toImage();
+        if (auto* typing = w->findChild<QWidget*>(QStringLiteral("TypingLabel")))
+            typing->hide();
+        return w->grab().toImage();
     }
+    QImage indicatorScreen() { return screen(QStringLiteral("Form4")); }
 };
+
+int differingPixels(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return a.width() * a.height();
+    int differing = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            differing += a.pixel(x, y) != b.pixel(x, y);
+    return differing;
+}
 
 TEST_F(DesktopTest, EveryWindowShowsTheProgramIconAndIsNamedByItsCaption)
 {
@@ -115,13 +131,36 @@ TEST_F(DesktopTest, DarkDesktopThemeLeavesTheIndicatorScreenAsDesigned)
     QApplication::setPalette(before);
 
     ASSERT_EQ(underDark.size(), light.size());
-    int differing = 0;
-    for (int y = 0; y < light.height(); ++y)
-        for (int x = 0; x < light.width(); ++x)
-            differing += light.pixel(x, y) != underDark.pixel(x, y);
-    EXPECT_EQ(differing, 0) << "pixels that the dark theme changed";
+    EXPECT_EQ(differingPixels(light, underDark), 0) << "pixels that the dark theme changed";
     // The window's face stays light behind the navy titles.
     EXPECT_EQ(QColor(underDark.pixel(4, 4)), lightPalette().color(QPalette::Button));
+}
+
+TEST_F(DesktopTest, DesktopStyleLeavesTheWindowsAsDesigned)
+{
+    // Group frames, bevels and the period boxes' drop-down buttons: Form2 and Form4.
+    const QStringList windows = {QStringLiteral("Form2"), QStringLiteral("Form4")};
+    QList<QImage> designed;
+    for (const QString& window : windows)
+        designed << screen(window);
+    ASSERT_TRUE(QStyleFactory::keys().contains(QStringLiteral("Adwaita"), Qt::CaseInsensitive))
+        << "the GNOME desktop's style is not installed (scripts/setup installs adwaita-qt6)";
+
+    // The desktop's style is the application's before the program starts, as
+    // QT_STYLE_OVERRIDE or the platform theme would make it.
+    for (const QString& desktopStyle : {QStringLiteral("Adwaita"), QStringLiteral("Windows")}) {
+        SCOPED_TRACE(desktopStyle.toStdString());
+        shutDown();
+        settle();
+        QApplication::setStyle(desktopStyle);
+        ASSERT_EQ(QApplication::style()->name().toStdString(), desktopStyle.toLower().toStdString());
+        startUp();
+        settle();
+        EXPECT_EQ(QApplication::style()->name().toStdString(), "fusion");
+        EXPECT_EQ(QApplication::palette(), lightPalette());
+        for (qsizetype i = 0; i < windows.size(); ++i)
+            EXPECT_EQ(differingPixels(designed[i], screen(windows[i])), 0) << windows[i].toStdString();
+    }
 }
 
 TEST_F(DesktopTest, EveryEntryFieldIsNamedByTheCaptionBesideIt)

@@ -23,6 +23,13 @@ bool RecordingDialogs::choosePrinter(QPrinter& printer, QWidget* /*parent*/)
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfFile);
     }
+    if (confirmPrint) {
+        if (paper)
+            printer.setPageSize(*paper);
+        printer.setPageOrientation(orientation);
+        if (marginsMm)
+            printer.setPageMargins(*marginsMm, QPageLayout::Millimeter);
+    }
     return confirmPrint;
 }
 

@@ -3,8 +3,13 @@
 #include "shell/dialogs.h"
 
 #include <QList>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace termalo {
 
@@ -29,6 +34,12 @@ public:
     int saveFilter = -1;
     // What the last save dialog offered.
     QStringList saveFilters;
+    // What the user chooses in the print dialog's page setup before confirming:
+    // the paper, its orientation and the margins in millimetres (unset: the
+    // printer's defaults).
+    std::optional<QPageSize> paper;
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    std::optional<QMarginsF> marginsMm;
 
     void message(const QString& caption, const QString& text, Icon icon) override;
     bool askYesNo(const QString& caption, const QString& text) override;
