@@ -1,5 +1,6 @@
 #include "chart/scene.h"
 
+#include "chart/device_picture.h"
 #include "chart/value_format.h"
 
 #include <QFontMetricsF>
@@ -41,6 +42,14 @@ bool isUprightRectangle(const QPainterPath& path)
             return false;
     }
     return true;
+}
+
+// Values that cannot be drawn (not a number, infinite) are left out: the
+// chart shows a gap where they stand, and the axes, the pie's total and the
+// shares ignore them.
+bool drawable(const Point& p)
+{
+    return std::isfinite(p.x) && std::isfinite(p.y);
 }
 
 QPainterPath linePath(const QPointF& from, const QPointF& to)
@@ -367,6 +376,8 @@ private:
         bool any = false;
         for (const int s : plotted) {
             for (const Point& p : c_.series[s].points) {
+                if (!std::isfinite(p.x))
+                    continue;
                 low = any ? std::min(low, p.x) : p.x;
                 high = any ? std::max(high, p.x) : p.x;
                 any = true;
@@ -385,6 +396,8 @@ private:
         double smallest = 0.0, tallest = 0.0;
         for (const int s : plotted) {
             for (const Point& p : c_.series[s].points) {
+                if (!drawable(p))
+                    continue;
                 smallest = std::min(smallest, p.y);
                 tallest = std::max(tallest, p.y);
             }
@@ -531,7 +544,7 @@ private:
             for (const Point& p : first->points)
                 fit = fit && measures_.advance(bottom.labelFont, p.label) <= slot;
             for (const Point& p : first->points) {
-                if (p.x < h.minimum || p.x > h.maximum)
+                if (!(p.x >= h.minimum && p.x <= h.maximum))
                     continue;
                 if (!fit)
                     continue;  // the legend names the points instead
@@ -566,6 +579,8 @@ private:
                 const double width = unit * series.barWidthPercent / 100.0;
                 for (int i = 0; i < series.points.size(); ++i) {
                     const Point& p = series.points[i];
+                    if (!drawable(p))
+                        continue;
                     const double centre = wx(p.x) + width * series.offsetPercent / 100.0;
                     double x0 = centre - width / 2.0, x1 = centre + width / 2.0;
                     const double base = series.barsFromAxisMinimum ? v.minimum : 0.0;
@@ -606,12 +621,22 @@ private:
                     }
                 }
             } else {
-                QList<QPointF> line;  // in the front plane's pixels
-                for (const Point& p : series.points)
-                    line << QPointF(wx(p.x), wy(p.y));
-                std::stable_sort(line.begin(), line.end(), [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+                // In the front plane's pixels; a value that cannot be drawn
+                // breaks the line.
+                struct Vertex {
+                    QPointF at;
+                    bool drawn;
+                };
+                QList<Vertex> line;
+                for (const Point& p : series.points) {
+                    if (std::isfinite(p.x))
+                        line.append({QPointF(wx(p.x), std::isfinite(p.y) ? wy(p.y) : 0.0), std::isfinite(p.y)});
+                }
+                std::stable_sort(line.begin(), line.end(), [](const Vertex& a, const Vertex& b) { return a.at.x() < b.at.x(); });
                 for (qsizetype i = 0; i + 1 < line.size(); ++i) {
-                    QPointF a = line[i], b = line[i + 1];
+                    if (!line[i].drawn || !line[i + 1].drawn)
+                        continue;
+                    QPointF a = line[i].at, b = line[i + 1].at;
                     if (c_.clipPoints && !clipSegment(a, b, front))
                         continue;
                     Solid solid{projection.distance({(a.x() + b.x()) / 2.0, (a.y() + b.y()) / 2.0, zMid}), {}, si, int(i), {}};
@@ -631,6 +656,8 @@ private:
                 if (series.marks.visible) {
                     for (int i = 0; i < series.points.size(); ++i) {
                         const Point& p = series.points[i];
+                        if (!drawable(p))
+                            continue;
                         markAnchors.append({si, i, pointText(c_, si, i), {}});
                         anchors << map(wx(p.x), std::clamp(wy(p.y), T, B), zMid);
                     }
@@ -814,27 +841,6 @@ private:
     QList<Item> overlay_;  // title and legend, over everything else
 };
 
-// On the screen, a fill of more than about a hundred rows is shared out among
-// threads, whose waking costs more than the fill; shapes are drawn in bands of
-// fewer rows there.
-void drawShape(QPainter& painter, const QPainterPath& path, qreal screenRatio)
-{
-    constexpr qreal kRowsAtOnce = 90.0;
-    const QRectF bounds = path.controlPointRect().adjusted(-2, -2, 2, 2);
-    if (bounds.height() * screenRatio <= kRowsAtOnce) {
-        painter.drawPath(path);
-        return;
-    }
-    // Bands on whole device rows, so that neighbours neither overlap nor part.
-    const qreal band = kRowsAtOnce / screenRatio;
-    for (qreal top = std::floor(bounds.top() * screenRatio) / screenRatio; top < bounds.bottom(); top += band) {
-        painter.save();
-        painter.setClipRect(QRectF(bounds.left(), top, bounds.width(), band), Qt::IntersectClip);
-        painter.drawPath(path);
-        painter.restore();
-    }
-}
-
 }  // namespace
 
 const Scene::Hit* Scene::hitAt(const QPointF& position) const
@@ -872,14 +878,14 @@ void paintScene(QPainter& painter, const Scene& scene, qreal screenRatio)
                 painter.setRenderHint(QPainter::Antialiasing, false);
                 painter.setPen(Qt::NoPen);
                 painter.setBrush(item.brush);
-                drawShape(painter, item.path, screenRatio);
+                drawInBands(painter, item.path, screenRatio);
                 painter.setBrush(Qt::NoBrush);
             } else {
                 painter.setBrush(item.brush);
             }
             painter.setRenderHint(QPainter::Antialiasing, smooth && item.smooth);
             painter.setPen(pen);
-            drawShape(painter, item.path, screenRatio);
+            drawInBands(painter, item.path, screenRatio);
             continue;
         }
         painter.setRenderHint(QPainter::Antialiasing, smooth);
@@ -928,15 +934,17 @@ QString valueText(const Chart& chart, int series, int point)
     case Marks::Style::Value:
         break;
     case Marks::Style::Percent: {
+        if (!drawable(p))
+            return {};
         double total = 0.0;
         for (const Point& q : s.points)
-            total += std::fabs(q.y);
+            total += drawable(q) ? std::fabs(q.y) : 0.0;
         return formatValue(total > 0.0 ? std::fabs(p.y) / total * 100.0 : 0.0, s.marks.percentFormat);
     }
     case Marks::Style::LabelAndValue:
         break;
     }
-    return formatValue(p.y, s.valueFormat);
+    return drawable(p) ? formatValue(p.y, s.valueFormat) : QString();
 }
 
 }  // namespace termalo::chart
