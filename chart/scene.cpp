@@ -425,9 +425,43 @@ private:
         return values;
     }
 
+    // The box of a bar or line chart as laid out for its room: what its axes
+    // and its plot share.
+    struct Box {
+        QList<int> plotted;
+        const Series* first;  // its points name the categories
+        bool onTop;           // the category names over the box
+        bool named;
+        bool rightShown;
+        qreal categoryHeight;
+        QRectF front;
+        double depth;
+        Projection projection;
+        Range h;
+        Range v;
+        double step;
+        QList<double> values;  // where the value axes have labels
+        QStringList labels;
+        qreal labelHeight;
+
+        double wx(double x) const { return front.left() + (x - h.minimum) / h.span() * front.width(); }
+        double wy(double y) const { return front.bottom() - (y - v.minimum) / v.span() * front.height(); }
+        QPointF map(double x, double y, double z) const { return projection.map(Point3{x, y, z}); }
+    };
+
     void bars(const QRectF& room)
     {
         s_.hasAxes = true;
+        if (const std::optional<Box> box = layOutBox(room)) {
+            axes(*box, room);
+            plot(*box);
+        }
+    }
+
+    // The room the value axes' labels and the category names take, the view
+    // of the box and the ranges of its axes.
+    std::optional<Box> layOutBox(const QRectF& room)
+    {
         const Axis& left = c_.leftAxis;
         const Axis& right = c_.rightAxis;
         const Axis& bottom = c_.bottomAxis;
@@ -482,7 +516,7 @@ private:
         const QRectF area = room.adjusted(leftRoom, markRoom + (onTop ? categoryRoom : 0), -rightRoom,
                                           onTop ? 0 : -categoryRoom);
         if (area.width() < 2.0 || area.height() < 2.0)
-            return;
+            return std::nullopt;
         const double depth = depthFor(area);
         QRectF front = area;
         if (c_.view.enabled && c_.view.orthogonal)
@@ -496,11 +530,27 @@ private:
         s_.projection = projection;
         s_.horizontal = h;
         s_.vertical = v;
+        return Box{plotted, first, onTop, named, rightShown, categoryMetrics.height(), front, depth, projection,
+                   h, v, step, values, labels, labelHeight};
 
-        const double L = front.left(), R = front.right(), T = front.top(), B = front.bottom(), D = depth;
-        auto wx = [&](double x) { return L + (x - h.minimum) / h.span() * front.width(); };
-        auto wy = [&](double y) { return B - (y - v.minimum) / v.span() * front.height(); };
-        auto map = [&](double x, double y, double z) { return projection.map(Point3{x, y, z}); };
+    }
+
+    // The walls, the grid, the axes with their ticks and labels, the category
+    // names; the left axis's title at the left of `room`.
+    void axes(const Box& box, const QRectF& room)
+    {
+        const Axis& left = c_.leftAxis;
+        const Axis& right = c_.rightAxis;
+        const Axis& bottom = c_.bottomAxis;
+        const QRectF& front = box.front;
+        const Projection& projection = box.projection;
+        const Range& h = box.h;
+        const QList<double>& values = box.values;
+        const double step = box.step;
+        const double L = front.left(), R = front.right(), T = front.top(), B = front.bottom(), D = box.depth;
+        auto wx = [&](double x) { return box.wx(x); };
+        auto wy = [&](double y) { return box.wy(y); };
+        auto map = [&](double x, double y, double z) { return box.map(x, y, z); };
 
         walls(projection, front, D);
         grid(projection, front, D, values, step, left);
@@ -513,8 +563,8 @@ private:
             for (int i = 0; i < values.size(); ++i) {
                 const QPointF at = map(L, wy(values[i]), 0);
                 if (left.labelsVisible) {
-                    addText(labels[i], left.labelFont, left.labelColour,
-                            QRectF(at.x() - left.tickLength - 2.0 - 400.0, at.y() - labelHeight / 2.0, 400.0, labelHeight),
+                    addText(box.labels[i], left.labelFont, left.labelColour,
+                            QRectF(at.x() - left.tickLength - 2.0 - 400.0, at.y() - box.labelHeight / 2.0, 400.0, box.labelHeight),
                             Qt::AlignRight | Qt::AlignVCenter);
                 }
             }
@@ -525,7 +575,7 @@ private:
                         Qt::AlignCenter, nullptr, -90.0);
             }
         }
-        if (rightShown) {
+        if (box.rightShown) {
             addShape(linePath(map(R, T, D), map(R, B, D)), Qt::NoBrush, axisPen);
             ticks(values, step, right, wy, [&](double y) { return map(R, y, D); }, 1);
             const QFontMetricsF& rightMetrics = measures_.of(right.labelFont);
@@ -538,26 +588,40 @@ private:
         }
         if (bottom.visible)
             addShape(linePath(map(L, B, 0), map(R, B, 0)), Qt::NoBrush, axisPen);
-        if (first && named && bottom.visible && bottom.labelsVisible) {
+        if (box.first && box.named && bottom.visible && bottom.labelsVisible) {
             const double slot = front.width() / h.span();
             bool fit = true;
-            for (const Point& p : first->points)
+            for (const Point& p : box.first->points)
                 fit = fit && measures_.advance(bottom.labelFont, p.label) <= slot;
-            for (const Point& p : first->points) {
+            for (const Point& p : box.first->points) {
                 if (!(p.x >= h.minimum && p.x <= h.maximum))
                     continue;
                 if (!fit)
                     continue;  // the legend names the points instead
-                const QPointF at = onTop ? map(wx(p.x), T, D) : map(wx(p.x), B, 0);
+                const QPointF at = box.onTop ? map(wx(p.x), T, D) : map(wx(p.x), B, 0);
                 const qreal w = measures_.advance(bottom.labelFont, p.label) + 1.0;
                 addText(p.label, bottom.labelFont, bottom.labelColour,
-                        QRectF(at.x() - w / 2.0, onTop ? at.y() - 2.0 - categoryMetrics.height() : at.y() + 2.0, w,
-                               categoryMetrics.height()),
+                        QRectF(at.x() - w / 2.0, box.onTop ? at.y() - 2.0 - box.categoryHeight : at.y() + 2.0, w,
+                               box.categoryHeight),
                         Qt::AlignCenter);
             }
         }
+    }
 
-        // The series, each in a slice of the depth of its own, the last at the front.
+    // The series, each in a slice of the depth of its own, the last at the
+    // front, and their marks.
+    void plot(const Box& box)
+    {
+        const QList<int>& plotted = box.plotted;
+        const QRectF& front = box.front;
+        const Projection& projection = box.projection;
+        const Range& h = box.h;
+        const Range& v = box.v;
+        const double L = front.left(), R = front.right(), T = front.top(), B = front.bottom(), D = box.depth;
+        auto wx = [&](double x) { return box.wx(x); };
+        auto wy = [&](double y) { return box.wy(y); };
+        auto map = [&](double x, double y, double z) { return box.map(x, y, z); };
+
         struct Solid {
             double distance;
             QList<Item> items;
