@@ -48,7 +48,7 @@ QString cellText(const ChartWidget* widget, int row, int column)
         return {};
     if (column == 0)
         return widget->chart().series[series].points[row].label;
-    return valueText(widget->chart(), series, row);
+    return valueText(widget->chart(), series, row, widget->shareTotal(series));
 }
 
 class ChartCell : public QAccessibleInterface, public QAccessibleTableCellInterface {

@@ -217,6 +217,17 @@ void ChartWidget::renderChart(QPainter& painter, const QRectF& target) const
     paintChart(painter, chart_, QSizeF(size()), target, zoom_);
 }
 
+double ChartWidget::shareTotal(int series) const
+{
+    if (shareTotals_.size() != chart_.series.size() || totalsGeneration_ != generation_) {
+        shareTotals_.clear();
+        for (const Series& s : chart_.series)
+            shareTotals_ << chart::shareTotal(s);
+        totalsGeneration_ = generation_;
+    }
+    return series >= 0 && series < shareTotals_.size() ? shareTotals_[series] : 0.0;
+}
+
 QString ChartWidget::titleText() const
 {
     return chart_.title.lines.join(QLatin1Char(' ')).simplified();

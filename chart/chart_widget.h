@@ -71,6 +71,9 @@ public:
     QString titleText() const;
     // Increases whenever the points change.
     quint64 generation() const { return generation_; }
+    // What the shares of series `series` are shares of (shareTotal()), worked
+    // out once for each change of the points.
+    double shareTotal(int series) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -99,6 +102,8 @@ private:
     // (the window uncovered, a tooltip gone) copy it.
     DevicePicture picture_;
     quint64 generation_ = 0;
+    mutable QList<double> shareTotals_;
+    mutable quint64 totalsGeneration_ = 0;
     // The rows of the table of points a screen reader was last told of, and
     // whether points have been replaced since.
     int toldRows_ = 0;

@@ -990,25 +990,30 @@ QString pointText(const Chart& chart, int series, int point)
 
 QString valueText(const Chart& chart, int series, int point)
 {
+    if (series < 0 || series >= chart.series.size())
+        return {};
+    return valueText(chart, series, point, shareTotal(chart.series[series]));
+}
+
+double shareTotal(const Series& series)
+{
+    double total = 0.0;
+    for (const Point& p : series.points)
+        total += drawable(p) ? std::fabs(p.y) : 0.0;
+    return total;
+}
+
+QString valueText(const Chart& chart, int series, int point, double total)
+{
     if (series < 0 || series >= chart.series.size() || point < 0 || point >= chart.series[series].points.size())
         return {};
     const Series& s = chart.series[series];
     const Point& p = s.points[point];
-    switch (s.marks.style) {
-    case Marks::Style::Value:
-        break;
-    case Marks::Style::Percent: {
-        if (!drawable(p))
-            return {};
-        double total = 0.0;
-        for (const Point& q : s.points)
-            total += drawable(q) ? std::fabs(q.y) : 0.0;
+    if (!drawable(p))
+        return {};
+    if (s.marks.style == Marks::Style::Percent)
         return formatValue(total > 0.0 ? std::fabs(p.y) / total * 100.0 : 0.0, s.marks.percentFormat);
-    }
-    case Marks::Style::LabelAndValue:
-        break;
-    }
-    return drawable(p) ? formatValue(p.y, s.valueFormat) : QString();
+    return formatValue(p.y, s.valueFormat);
 }
 
 }  // namespace termalo::chart
