@@ -8,21 +8,17 @@
 
 namespace termalo::chart {
 
-namespace {
-
-// Device pixels that `length` pixels touch at `ratio`: a part of a pixel counts.
-int devicePixels(int length, qreal ratio)
+QSize deviceSize(const QSize& size, qreal ratio)
 {
-    return std::max(0, int(std::ceil(length * ratio - 1e-6)));
+    auto pixels = [ratio](int length) { return std::max(0, int(std::ceil(length * ratio - 1e-6))); };
+    return {pixels(size.width()), pixels(size.height())};
 }
-
-}  // namespace
 
 bool DevicePicture::prepare(const QSize& size, qreal ratio, const QColor& background)
 {
     if (valid_ && size == size_ && image_.devicePixelRatio() == ratio)
         return false;
-    const QSize pixels(devicePixels(size.width(), ratio), devicePixels(size.height(), ratio));
+    const QSize pixels = deviceSize(size, ratio);
     if (image_.size() != pixels)
         image_ = QImage(pixels, QImage::Format_RGB32);  // opaque: copied, not blended
     image_.setDevicePixelRatio(ratio);

@@ -8,6 +8,11 @@ class QPainterPath;
 
 namespace termalo::chart {
 
+// The device pixels that `size` pixels touch at `ratio` device pixels per
+// pixel: a part of a pixel counts, so that a picture of this size leaves
+// nothing of its place unpainted.
+QSize deviceSize(const QSize& size, qreal ratio);
+
 // A widget's picture in its screen's device pixels, kept between paints and
 // copied onto the screen. It covers every device pixel the widget touches at
 // any ratio (125 %, 150 %, ...): it is sized up, not rounded, and cleared

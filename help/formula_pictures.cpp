@@ -1,5 +1,7 @@
 #include "help/formula_pictures.h"
 
+#include "chart/device_picture.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -301,8 +303,7 @@ QImage draw(const Formula& formula, qreal ratio)
 
     // Typeset in the picture's own pixels at the screen's density: every
     // device pixel it covers is drawn, none enlarged.
-    QImage canvas(int(std::ceil(formula.size.width() * ratio - 1e-6)), int(std::ceil(formula.size.height() * ratio - 1e-6)),
-                  QImage::Format_RGB32);
+    QImage canvas(chart::deviceSize(formula.size, ratio), QImage::Format_RGB32);
     canvas.fill(kFormulaBackground);
     canvas.setDevicePixelRatio(ratio);
     QPainter painter(&canvas);

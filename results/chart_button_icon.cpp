@@ -1,13 +1,13 @@
 #include "results/chart_button_icon.h"
 
+#include "chart/device_picture.h"
+
 #include <QApplication>
 #include <QColor>
 #include <QIconEngine>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
-
-#include <cmath>
 
 namespace termalo {
 
@@ -69,8 +69,7 @@ public:
 QPixmap chartButtonPixmap(qreal ratio)
 {
     ratio = ratio > 0 ? ratio : 1.0;
-    QPixmap pixmap(int(std::ceil(kChartButtonPictureSize.width() * ratio - 1e-6)),
-                   int(std::ceil(kChartButtonPictureSize.height() * ratio - 1e-6)));
+    QPixmap pixmap(chart::deviceSize(kChartButtonPictureSize, ratio));
     pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);

@@ -1,5 +1,7 @@
 #include "shell/painting.h"
 
+#include "chart/device_picture.h"
+
 #include <QGuiApplication>
 #include <QFont>
 #include <QFontMetricsF>
@@ -12,7 +14,6 @@
 #include <QPixmapCache>
 #include <QResource>
 
-#include <cmath>
 #include <cstring>
 
 #include <algorithm>
@@ -85,18 +86,11 @@ qreal pictureRatio(qreal ratio)
     return qGuiApp ? std::max<qreal>(1.0, qGuiApp->devicePixelRatio()) : 1.0;
 }
 
-// The device pixels that `size` layout pixels touch at `ratio`: a part of a
-// pixel counts, so that nothing of the picture's place is left unpainted.
-QSize devicePixels(QSize size, qreal ratio)
-{
-    return {int(std::ceil(size.width() * ratio - 1e-6)), int(std::ceil(size.height() * ratio - 1e-6))};
-}
-
 // A picture of `size` layout pixels with `ratio` device pixels per pixel;
 // painting on it uses layout pixels.
 QPixmap picture(QSize size, qreal ratio)
 {
-    QPixmap pixmap(devicePixels(size, ratio));
+    QPixmap pixmap(chart::deviceSize(size, ratio));
     pixmap.setDevicePixelRatio(ratio);
     return pixmap;
 }
@@ -111,7 +105,7 @@ QString pictureKey(const char* name, qreal ratio)
 QImage drawBanner(qreal scale)
 {
     const QSize size(515, 99);
-    QImage image(devicePixels(size, scale), QImage::Format_RGB32);
+    QImage image(chart::deviceSize(size, scale), QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
