@@ -6,46 +6,56 @@
 #include <QHash>
 #include <QPointer>
 
+#include <algorithm>
+
 namespace termalo::chart {
 
 namespace {
 
-struct Row {
-    int series;
-    int point;
-};
-
-QList<Row> rowsOf(const ChartWidget* widget)
+// The series that have a column, in order: the active ones. Charts hold a
+// handful of series, so every answer below costs the same however many
+// points they hold.
+QList<int> columnSeries(const Chart& chart)
 {
-    QList<Row> rows;
-    if (!widget)
-        return rows;
-    const Chart& chart = widget->chart();
+    QList<int> series;
     for (int s = 0; s < chart.series.size(); ++s) {
-        if (!chart.series[s].active)
-            continue;
-        for (int p = 0; p < chart.series[s].points.size(); ++p)
-            rows.append({s, p});
+        if (chart.series[s].active)
+            series << s;
     }
-    return rows;
+    return series;
+}
+
+// The series whose point row `row` and column `column` show (column 0, the
+// label: the first series that has that point); -1 for none.
+int seriesOfCell(const Chart& chart, int row, int column)
+{
+    const QList<int> series = columnSeries(chart);
+    if (column > 0)
+        return column <= series.size() && row < chart.series[series[column - 1]].points.size() ? series[column - 1] : -1;
+    for (const int s : series) {
+        if (row < chart.series[s].points.size())
+            return s;
+    }
+    return -1;
 }
 
 QString cellText(const ChartWidget* widget, int row, int column)
 {
-    const QList<Row> rows = rowsOf(widget);
-    if (row < 0 || row >= rows.size())
+    if (!widget || row < 0)
         return {};
-    const Row& r = rows[row];
+    const int series = seriesOfCell(widget->chart(), row, column);
+    if (series < 0)
+        return {};
     if (column == 0)
-        return widget->chart().series[r.series].points[r.point].label;
-    return valueText(widget->chart(), r.series, r.point);
+        return widget->chart().series[series].points[row].label;
+    return valueText(widget->chart(), series, row, widget->shareTotal(series));
 }
 
 class ChartCell : public QAccessibleInterface, public QAccessibleTableCellInterface {
 public:
     ChartCell(ChartWidget* chart, int row, int column) : chart_(chart), row_(row), column_(column) {}
 
-    bool isValid() const override { return chart_ && row_ < rowsOf(chart_).size(); }
+    bool isValid() const override { return chart_ && row_ < chartTableRows(chart_->chart()); }
     QObject* object() const override { return nullptr; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(chart_.data()); }
@@ -61,13 +71,11 @@ public:
     {
         if (!chart_)
             return {};
-        const QList<Row> rows = rowsOf(chart_);
-        if (row_ < rows.size()) {
-            for (const Scene::Hit& hit : chart_->scene().hits) {
-                if (hit.series == rows[row_].series && hit.point == rows[row_].point) {
-                    const QRect local = hit.region.boundingRect().toAlignedRect();
-                    return QRect(chart_->mapToGlobal(local.topLeft()), local.size());
-                }
+        const int series = seriesOfCell(chart_->chart(), row_, column_);
+        for (const Scene::Hit& hit : chart_->scene().hits) {
+            if (hit.series == series && hit.point == row_) {
+                const QRect local = hit.region.boundingRect().toAlignedRect();
+                return QRect(chart_->mapToGlobal(local.topLeft()), local.size());
             }
         }
         return QRect(chart_->mapToGlobal(QPoint(0, 0)), chart_->size());
@@ -134,12 +142,8 @@ public:
         const Scene::Hit* hit = chart()->scene().hitAt(chart()->mapFromGlobal(QPoint(x, y)));
         if (!hit)
             return nullptr;
-        const QList<Row> rows = rowsOf(chart());
-        for (int r = 0; r < rows.size(); ++r) {
-            if (rows[r].series == hit->series && rows[r].point == hit->point)
-                return cellAt(r, 1);
-        }
-        return nullptr;
+        const int column = int(columnSeries(chart()->chart()).indexOf(hit->series)) + 1;
+        return column > 0 ? cellAt(hit->point, column) : nullptr;
     }
     void* interface_cast(QAccessible::InterfaceType type) override
     {
@@ -169,11 +173,13 @@ public:
     QList<QAccessibleInterface*> selectedCells() const override { return {}; }
     QString columnDescription(int column) const override
     {
-        return column == 0 ? QStringLiteral("Etykieta") : QStringLiteral("Wartość");
+        if (column == 0)
+            return QStringLiteral("Etykieta");
+        return columnCount() == 2 ? QStringLiteral("Wartość") : QStringLiteral("Wartość %1").arg(column);
     }
-    int columnCount() const override { return 2; }
+    int columnCount() const override { return chartTableColumns(chart()->chart()); }
     QString rowDescription(int row) const override { return cellText(chart(), row, 0); }
-    int rowCount() const override { return int(rowsOf(chart()).size()); }
+    int rowCount() const override { return chartTableRows(chart()->chart()); }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
     QList<int> selectedColumns() const override { return {}; }
@@ -206,6 +212,21 @@ QAccessibleInterface* chartInterface(const QString&, QObject* object)
 }
 
 }  // namespace
+
+int chartTableRows(const Chart& chart)
+{
+    qsizetype rows = 0;
+    for (const Series& series : chart.series) {
+        if (series.active)
+            rows = std::max(rows, series.points.size());
+    }
+    return int(rows);
+}
+
+int chartTableColumns(const Chart& chart)
+{
+    return 1 + std::max(1, int(columnSeries(chart).size()));
+}
 
 void installChartAccessibility()
 {

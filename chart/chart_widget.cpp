@@ -12,14 +12,21 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace termalo::chart {
 
 namespace {
 
-// A drag shorter than this is a click, not a rectangle.
+// A release this close to the press (in pixels, either way) is a click, not a drag.
 constexpr int kLeastDrag = 3;
+
+bool samePoint(const Point& a, const Point& b)
+{
+    const bool sameY = a.y == b.y || (std::isnan(a.y) && std::isnan(b.y));
+    return a.x == b.x && sameY && a.label == b.label && a.colour == b.colour;
+}
 
 }  // namespace
 
@@ -58,7 +65,7 @@ void ChartWidget::setChart(const Chart& chart)
         QAccessibleEvent event(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
     }
-    changed(true);
+    pointsChanged(true);
 }
 
 ChartSeries* ChartWidget::series(int index) const
@@ -71,15 +78,20 @@ void ChartWidget::addPoints(int series, const QList<Point>& points)
     if (series < 0 || series >= chart_.series.size() || points.isEmpty())
         return;
     chart_.series[series].points += points;
-    changed(true);
+    pointsChanged(false);
 }
 
 void ChartWidget::setPoints(int series, const QList<Point>& points)
 {
     if (series < 0 || series >= chart_.series.size())
         return;
-    chart_.series[series].points = points;
-    changed(true);
+    QList<Point>& old = chart_.series[series].points;
+    // Points added after the ones shown are only added rows for a screen reader.
+    bool replaced = points.size() < old.size();
+    for (qsizetype i = 0; i < old.size() && !replaced; ++i)
+        replaced = !samePoint(old[i], points[i]);
+    old = points;
+    pointsChanged(replaced);
 }
 
 const Scene& ChartWidget::scene() const
@@ -92,15 +104,56 @@ const Scene& ChartWidget::scene() const
 void ChartWidget::changed(bool points)
 {
     scene_.reset();
-    drawnValid_ = false;
-    if (points) {
+    picture_.drop();
+    if (points)
         ++generation_;
-        if (QAccessible::isActive()) {
+    update();
+}
+
+void ChartWidget::pointsChanged(bool replaced)
+{
+    changed(true);
+    replaced_ = replaced_ || replaced;
+    if (!QAccessible::isActive()) {
+        // Nobody listens: a reader that comes later asks for the table anew.
+        toldRows_ = chartTableRows(chart_);
+        replaced_ = false;
+        return;
+    }
+    // Changes made together (both series of a new point) are told together.
+    if (!telling_) {
+        telling_ = true;
+        QMetaObject::invokeMethod(this, &ChartWidget::tellScreenReader, Qt::QueuedConnection);
+    }
+}
+
+void ChartWidget::tellScreenReader()
+{
+    telling_ = false;
+    const int rows = chartTableRows(chart_);
+    const int last = chartTableColumns(chart_) - 1;
+    if (QAccessible::isActive()) {
+        if (replaced_ || rows < toldRows_) {
             QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::ModelReset);
+            QAccessible::updateAccessibility(&event);
+        } else if (rows > toldRows_) {
+            QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::RowsInserted);
+            event.setFirstRow(toldRows_);
+            event.setLastRow(rows - 1);
+            event.setFirstColumn(0);
+            event.setLastColumn(last);
+            QAccessible::updateAccessibility(&event);
+        } else if (rows > 0) {
+            QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::DataChanged);
+            event.setFirstRow(0);
+            event.setLastRow(rows - 1);
+            event.setFirstColumn(0);
+            event.setLastColumn(last);
             QAccessible::updateAccessibility(&event);
         }
     }
-    update();
+    toldRows_ = rows;
+    replaced_ = false;
 }
 
 std::optional<QPointF> ChartWidget::valueAt(const QPointF& position) const
@@ -123,8 +176,14 @@ bool ChartWidget::zoomInto(const QRectF& area)
     const auto b = valueAt(area.bottomRight());
     if (!a || !b)
         return false;
-    const Zoom zoom{{std::min(a->x(), b->x()), std::max(a->x(), b->x())},
-                    {std::min(a->y(), b->y()), std::max(a->y(), b->y())}};
+    // Only what the plot shows now: a corner over the title, the legend or
+    // beyond the axes would open empty space.
+    const Scene& s = scene();
+    auto within = [](double low, double high, const Range& range) {
+        return Range{std::clamp(low, range.minimum, range.maximum), std::clamp(high, range.minimum, range.maximum)};
+    };
+    const Zoom zoom{within(std::min(a->x(), b->x()), std::max(a->x(), b->x()), s.horizontal),
+                    within(std::min(a->y(), b->y()), std::max(a->y(), b->y()), s.vertical)};
     if (!(zoom.horizontal.span() > 0.0) || !(zoom.vertical.span() > 0.0))
         return false;
     zoom_ = zoom;
@@ -163,6 +222,17 @@ void ChartWidget::renderChart(QPainter& painter, const QRectF& target) const
     paintChart(painter, chart_, QSizeF(size()), target, zoom_);
 }
 
+double ChartWidget::shareTotal(int series) const
+{
+    if (shareTotals_.size() != chart_.series.size() || totalsGeneration_ != generation_) {
+        shareTotals_.clear();
+        for (const Series& s : chart_.series)
+            shareTotals_ << chart::shareTotal(s);
+        totalsGeneration_ = generation_;
+    }
+    return series >= 0 && series < shareTotals_.size() ? shareTotals_[series] : 0.0;
+}
+
 QString ChartWidget::titleText() const
 {
     return chart_.title.lines.join(QLatin1Char(' ')).simplified();
@@ -171,23 +241,13 @@ QString ChartWidget::titleText() const
 void ChartWidget::paintEvent(QPaintEvent*)
 {
     const qreal ratio = devicePixelRatioF();
-    const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    if (!drawnValid_ || drawn_.size() != pixels || drawn_.devicePixelRatio() != ratio) {
-        drawn_ = QImage(pixels, QImage::Format_RGB32);  // opaque: copied, not blended
-        drawn_.setDevicePixelRatio(ratio);
-        QPainter onto(&drawn_);
+    if (picture_.prepare(size(), ratio, chart_.panel.colour)) {
+        QPainter onto(&picture_.image());
         onto.setRenderHint(QPainter::Antialiasing);
         paintScene(onto, scene(), ratio);
-        drawnValid_ = true;
     }
     QPainter painter(this);
-    // In bands, as the scene is drawn: a copy of more rows at once is shared
-    // out among threads, which costs more than it saves here.
-    constexpr int kRows = 90;
-    for (int top = 0; top < height(); top += kRows) {
-        const int rows = std::min(kRows, height() - top);
-        painter.drawImage(QRectF(0, top, width(), rows), drawn_, QRectF(0, top * ratio, pixels.width(), rows * ratio));
-    }
+    picture_.copyTo(painter);
     if (drag_ == Drag::Zoom) {
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
@@ -199,7 +259,7 @@ void ChartWidget::paintEvent(QPaintEvent*)
 void ChartWidget::resizeEvent(QResizeEvent* event)
 {
     scene_.reset();
-    drawnValid_ = false;
+    picture_.drop();
     QWidget::resizeEvent(event);
 }
 
@@ -249,9 +309,9 @@ void ChartWidget::mouseReleaseEvent(QMouseEvent* event)
     if (drag_ == Drag::Zoom) {
         dragNow_ = event->position().toPoint();
         const QPoint d = dragNow_ - dragStart_;
-        if (d.x() >= kLeastDrag && d.y() >= kLeastDrag)
+        if (d.x() > kLeastDrag && d.y() > kLeastDrag)
             zoomInto(QRectF(dragStart_, dragNow_));
-        else if (d.x() < 0 && d.y() < 0)
+        else if (d.x() < 0 && d.y() < 0 && std::min(d.x(), d.y()) < -kLeastDrag)
             resetZoom();
     }
     drag_ = Drag::None;

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "chart/chart.h"
+#include "chart/device_picture.h"
 #include "chart/scene.h"
 
 #include <QList>
 #include <QObject>
-#include <QImage>
 #include <QPoint>
 #include <QPointer>
 #include <QWidget>
@@ -35,12 +35,13 @@ private:
 };
 
 // Shows a chart and lets the mouse look closer: dragging a rectangle down and
-// to the right zooms into it, dragging up and to the left shows everything
-// again, and the right button pans. A tooltip names the bar or slice under
-// the mouse. Screen readers read the chart as a table of its points. A
-// right-click without a drag, the Menu key and Shift+F10 open a menu of the
-// widget's actions: "Kopiuj wykres" (chart/chart_export.h) and what the
-// program adds.
+// to the right zooms into it (as far as it covers the plot), dragging up and
+// to the left shows everything again, and the right button pans. A release
+// within 3 pixels of the press is a click and changes no view. A tooltip names
+// the bar or slice under the mouse. Screen readers read the chart as a table
+// of its points, told of each change once. A right-click without a drag, the
+// Menu key and Shift+F10 open a menu of the widget's actions: "Kopiuj wykres"
+// (chart/chart_export.h) and what the program adds.
 class ChartWidget : public QWidget {
     Q_OBJECT
 public:
@@ -60,8 +61,8 @@ public:
 
     // The mouse's view.
     bool isZoomed() const { return zoom_.has_value(); }
-    // Zooms into the rectangle `area` of the widget; false when it holds no
-    // part of the axes' ranges.
+    // Zooms into the part of the rectangle `area` of the widget that covers the
+    // plot; false when it covers none of it.
     bool zoomInto(const QRectF& area);
     void resetZoom();
     // Moves the view by `pixels`, the drawing following the mouse.
@@ -75,6 +76,9 @@ public:
     QString titleText() const;
     // Increases whenever the points change.
     quint64 generation() const { return generation_; }
+    // What the shares of series `series` are shares of (shareTotal()), worked
+    // out once for each change of the points.
+    double shareTotal(int series) const;
 
     // Opens the menu of the widget's actions at `globalPos` without waiting
     // for it; from the keyboard its first item is chosen.
@@ -92,6 +96,11 @@ protected:
 private:
     friend class ChartSeries;
     void changed(bool points);
+    // The points changed; `replaced`: not only added at the ends of series.
+    void pointsChanged(bool replaced);
+    // Tells a screen reader what the table of points became, once for all
+    // the changes since it was last told.
+    void tellScreenReader();
     // The front plane's point under a widget position, in the axes' values.
     std::optional<QPointF> valueAt(const QPointF& position) const;
 
@@ -101,9 +110,15 @@ private:
     mutable std::optional<Scene> scene_;
     // The scene as last drawn on the screen: repaints that change nothing
     // (the window uncovered, a tooltip gone) copy it.
-    QImage drawn_;
-    bool drawnValid_ = false;
+    DevicePicture picture_;
     quint64 generation_ = 0;
+    mutable QList<double> shareTotals_;
+    mutable quint64 totalsGeneration_ = 0;
+    // The rows of the table of points a screen reader was last told of, and
+    // whether points have been replaced since.
+    int toldRows_ = 0;
+    bool replaced_ = false;
+    bool telling_ = false;
     enum class Drag { None, Zoom, Pan };
     Drag drag_ = Drag::None;
     QPoint dragStart_;

@@ -182,8 +182,10 @@ QPointF Disc::pointAt(double degrees) const
 QList<PieSlice> pieSlices(const Disc& disc, double startAngle, const QList<double>& values)
 {
     double sum = 0.0;
+    // Values that cannot be drawn (not a number, infinite) take no room either.
+    auto counts = [](double v) { return v > 0.0 && std::isfinite(v); };
     for (const double v : values)
-        sum += v > 0.0 ? v : 0.0;
+        sum += counts(v) ? v : 0.0;
     QList<PieSlice> slices(values.size());
     if (sum <= 0.0)
         return slices;
@@ -191,7 +193,7 @@ QList<PieSlice> pieSlices(const Disc& disc, double startAngle, const QList<doubl
     const QRectF bottom = top.translated(0.0, disc.rimHeight);
     double from = startAngle;
     for (qsizetype i = 0; i < values.size(); ++i) {
-        if (values[i] <= 0.0)
+        if (!counts(values[i]))
             continue;
         PieSlice& slice = slices[i];
         const double sweep = 360.0 * values[i] / sum;

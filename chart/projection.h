@@ -95,7 +95,7 @@ struct Disc {
     QPointF pointAt(double degrees) const;  // on the top face's edge
 };
 
-// Values of zero or less take no room.
+// Values of zero or less, and values that are not finite, take no room.
 QList<PieSlice> pieSlices(const Disc& disc, double startAngle, const QList<double>& values);
 
 // The pie's tilt for an elevation: 360 is edge on, 270 straight from above.

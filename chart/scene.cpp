@@ -1,5 +1,6 @@
 #include "chart/scene.h"
 
+#include "chart/device_picture.h"
 #include "chart/value_format.h"
 
 #include <QFontMetricsF>
@@ -41,6 +42,14 @@ bool isUprightRectangle(const QPainterPath& path)
             return false;
     }
     return true;
+}
+
+// Values that cannot be drawn (not a number, infinite) are left out: the
+// chart shows a gap where they stand, and the axes, the pie's total and the
+// shares ignore them.
+bool drawable(const Point& p)
+{
+    return std::isfinite(p.x) && std::isfinite(p.y);
 }
 
 QPainterPath linePath(const QPointF& from, const QPointF& to)
@@ -367,6 +376,8 @@ private:
         bool any = false;
         for (const int s : plotted) {
             for (const Point& p : c_.series[s].points) {
+                if (!std::isfinite(p.x))
+                    continue;
                 low = any ? std::min(low, p.x) : p.x;
                 high = any ? std::max(high, p.x) : p.x;
                 any = true;
@@ -385,6 +396,8 @@ private:
         double smallest = 0.0, tallest = 0.0;
         for (const int s : plotted) {
             for (const Point& p : c_.series[s].points) {
+                if (!drawable(p))
+                    continue;
                 smallest = std::min(smallest, p.y);
                 tallest = std::max(tallest, p.y);
             }
@@ -412,9 +425,43 @@ private:
         return values;
     }
 
+    // The box of a bar or line chart as laid out for its room: what its axes
+    // and its plot share.
+    struct Box {
+        QList<int> plotted;
+        const Series* first;  // its points name the categories
+        bool onTop;           // the category names over the box
+        bool named;
+        bool rightShown;
+        qreal categoryHeight;
+        QRectF front;
+        double depth;
+        Projection projection;
+        Range h;
+        Range v;
+        double step;
+        QList<double> values;  // where the value axes have labels
+        QStringList labels;
+        qreal labelHeight;
+
+        double wx(double x) const { return front.left() + (x - h.minimum) / h.span() * front.width(); }
+        double wy(double y) const { return front.bottom() - (y - v.minimum) / v.span() * front.height(); }
+        QPointF map(double x, double y, double z) const { return projection.map(Point3{x, y, z}); }
+    };
+
     void bars(const QRectF& room)
     {
         s_.hasAxes = true;
+        if (const std::optional<Box> box = layOutBox(room)) {
+            axes(*box, room);
+            plot(*box);
+        }
+    }
+
+    // The room the value axes' labels and the category names take, the view
+    // of the box and the ranges of its axes.
+    std::optional<Box> layOutBox(const QRectF& room)
+    {
         const Axis& left = c_.leftAxis;
         const Axis& right = c_.rightAxis;
         const Axis& bottom = c_.bottomAxis;
@@ -469,7 +516,7 @@ private:
         const QRectF area = room.adjusted(leftRoom, markRoom + (onTop ? categoryRoom : 0), -rightRoom,
                                           onTop ? 0 : -categoryRoom);
         if (area.width() < 2.0 || area.height() < 2.0)
-            return;
+            return std::nullopt;
         const double depth = depthFor(area);
         QRectF front = area;
         if (c_.view.enabled && c_.view.orthogonal)
@@ -483,11 +530,27 @@ private:
         s_.projection = projection;
         s_.horizontal = h;
         s_.vertical = v;
+        return Box{plotted, first, onTop, named, rightShown, categoryMetrics.height(), front, depth, projection,
+                   h, v, step, values, labels, labelHeight};
 
-        const double L = front.left(), R = front.right(), T = front.top(), B = front.bottom(), D = depth;
-        auto wx = [&](double x) { return L + (x - h.minimum) / h.span() * front.width(); };
-        auto wy = [&](double y) { return B - (y - v.minimum) / v.span() * front.height(); };
-        auto map = [&](double x, double y, double z) { return projection.map(Point3{x, y, z}); };
+    }
+
+    // The walls, the grid, the axes with their ticks and labels, the category
+    // names; the left axis's title at the left of `room`.
+    void axes(const Box& box, const QRectF& room)
+    {
+        const Axis& left = c_.leftAxis;
+        const Axis& right = c_.rightAxis;
+        const Axis& bottom = c_.bottomAxis;
+        const QRectF& front = box.front;
+        const Projection& projection = box.projection;
+        const Range& h = box.h;
+        const QList<double>& values = box.values;
+        const double step = box.step;
+        const double L = front.left(), R = front.right(), T = front.top(), B = front.bottom(), D = box.depth;
+        auto wx = [&](double x) { return box.wx(x); };
+        auto wy = [&](double y) { return box.wy(y); };
+        auto map = [&](double x, double y, double z) { return box.map(x, y, z); };
 
         walls(projection, front, D);
         grid(projection, front, D, values, step, left);
@@ -500,8 +563,8 @@ private:
             for (int i = 0; i < values.size(); ++i) {
                 const QPointF at = map(L, wy(values[i]), 0);
                 if (left.labelsVisible) {
-                    addText(labels[i], left.labelFont, left.labelColour,
-                            QRectF(at.x() - left.tickLength - 2.0 - 400.0, at.y() - labelHeight / 2.0, 400.0, labelHeight),
+                    addText(box.labels[i], left.labelFont, left.labelColour,
+                            QRectF(at.x() - left.tickLength - 2.0 - 400.0, at.y() - box.labelHeight / 2.0, 400.0, box.labelHeight),
                             Qt::AlignRight | Qt::AlignVCenter);
                 }
             }
@@ -512,7 +575,7 @@ private:
                         Qt::AlignCenter, nullptr, -90.0);
             }
         }
-        if (rightShown) {
+        if (box.rightShown) {
             addShape(linePath(map(R, T, D), map(R, B, D)), Qt::NoBrush, axisPen);
             ticks(values, step, right, wy, [&](double y) { return map(R, y, D); }, 1);
             const QFontMetricsF& rightMetrics = measures_.of(right.labelFont);
@@ -525,26 +588,40 @@ private:
         }
         if (bottom.visible)
             addShape(linePath(map(L, B, 0), map(R, B, 0)), Qt::NoBrush, axisPen);
-        if (first && named && bottom.visible && bottom.labelsVisible) {
+        if (box.first && box.named && bottom.visible && bottom.labelsVisible) {
             const double slot = front.width() / h.span();
             bool fit = true;
-            for (const Point& p : first->points)
+            for (const Point& p : box.first->points)
                 fit = fit && measures_.advance(bottom.labelFont, p.label) <= slot;
-            for (const Point& p : first->points) {
-                if (p.x < h.minimum || p.x > h.maximum)
+            for (const Point& p : box.first->points) {
+                if (!(p.x >= h.minimum && p.x <= h.maximum))
                     continue;
                 if (!fit)
                     continue;  // the legend names the points instead
-                const QPointF at = onTop ? map(wx(p.x), T, D) : map(wx(p.x), B, 0);
+                const QPointF at = box.onTop ? map(wx(p.x), T, D) : map(wx(p.x), B, 0);
                 const qreal w = measures_.advance(bottom.labelFont, p.label) + 1.0;
                 addText(p.label, bottom.labelFont, bottom.labelColour,
-                        QRectF(at.x() - w / 2.0, onTop ? at.y() - 2.0 - categoryMetrics.height() : at.y() + 2.0, w,
-                               categoryMetrics.height()),
+                        QRectF(at.x() - w / 2.0, box.onTop ? at.y() - 2.0 - box.categoryHeight : at.y() + 2.0, w,
+                               box.categoryHeight),
                         Qt::AlignCenter);
             }
         }
+    }
 
-        // The series, each in a slice of the depth of its own, the last at the front.
+    // The series, each in a slice of the depth of its own, the last at the
+    // front, and their marks.
+    void plot(const Box& box)
+    {
+        const QList<int>& plotted = box.plotted;
+        const QRectF& front = box.front;
+        const Projection& projection = box.projection;
+        const Range& h = box.h;
+        const Range& v = box.v;
+        const double L = front.left(), R = front.right(), T = front.top(), B = front.bottom(), D = box.depth;
+        auto wx = [&](double x) { return box.wx(x); };
+        auto wy = [&](double y) { return box.wy(y); };
+        auto map = [&](double x, double y, double z) { return box.map(x, y, z); };
+
         struct Solid {
             double distance;
             QList<Item> items;
@@ -566,6 +643,8 @@ private:
                 const double width = unit * series.barWidthPercent / 100.0;
                 for (int i = 0; i < series.points.size(); ++i) {
                     const Point& p = series.points[i];
+                    if (!drawable(p))
+                        continue;
                     const double centre = wx(p.x) + width * series.offsetPercent / 100.0;
                     double x0 = centre - width / 2.0, x1 = centre + width / 2.0;
                     const double base = series.barsFromAxisMinimum ? v.minimum : 0.0;
@@ -606,12 +685,22 @@ private:
                     }
                 }
             } else {
-                QList<QPointF> line;  // in the front plane's pixels
-                for (const Point& p : series.points)
-                    line << QPointF(wx(p.x), wy(p.y));
-                std::stable_sort(line.begin(), line.end(), [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+                // In the front plane's pixels; a value that cannot be drawn
+                // breaks the line.
+                struct Vertex {
+                    QPointF at;
+                    bool drawn;
+                };
+                QList<Vertex> line;
+                for (const Point& p : series.points) {
+                    if (std::isfinite(p.x))
+                        line.append({QPointF(wx(p.x), std::isfinite(p.y) ? wy(p.y) : 0.0), std::isfinite(p.y)});
+                }
+                std::stable_sort(line.begin(), line.end(), [](const Vertex& a, const Vertex& b) { return a.at.x() < b.at.x(); });
                 for (qsizetype i = 0; i + 1 < line.size(); ++i) {
-                    QPointF a = line[i], b = line[i + 1];
+                    if (!line[i].drawn || !line[i + 1].drawn)
+                        continue;
+                    QPointF a = line[i].at, b = line[i + 1].at;
                     if (c_.clipPoints && !clipSegment(a, b, front))
                         continue;
                     Solid solid{projection.distance({(a.x() + b.x()) / 2.0, (a.y() + b.y()) / 2.0, zMid}), {}, si, int(i), {}};
@@ -631,6 +720,8 @@ private:
                 if (series.marks.visible) {
                     for (int i = 0; i < series.points.size(); ++i) {
                         const Point& p = series.points[i];
+                        if (!drawable(p))
+                            continue;
                         markAnchors.append({si, i, pointText(c_, si, i), {}});
                         anchors << map(wx(p.x), std::clamp(wy(p.y), T, B), zMid);
                     }
@@ -814,27 +905,6 @@ private:
     QList<Item> overlay_;  // title and legend, over everything else
 };
 
-// On the screen, a fill of more than about a hundred rows is shared out among
-// threads, whose waking costs more than the fill; shapes are drawn in bands of
-// fewer rows there.
-void drawShape(QPainter& painter, const QPainterPath& path, qreal screenRatio)
-{
-    constexpr qreal kRowsAtOnce = 90.0;
-    const QRectF bounds = path.controlPointRect().adjusted(-2, -2, 2, 2);
-    if (bounds.height() * screenRatio <= kRowsAtOnce) {
-        painter.drawPath(path);
-        return;
-    }
-    // Bands on whole device rows, so that neighbours neither overlap nor part.
-    const qreal band = kRowsAtOnce / screenRatio;
-    for (qreal top = std::floor(bounds.top() * screenRatio) / screenRatio; top < bounds.bottom(); top += band) {
-        painter.save();
-        painter.setClipRect(QRectF(bounds.left(), top, bounds.width(), band), Qt::IntersectClip);
-        painter.drawPath(path);
-        painter.restore();
-    }
-}
-
 }  // namespace
 
 const Scene::Hit* Scene::hitAt(const QPointF& position) const
@@ -872,14 +942,14 @@ void paintScene(QPainter& painter, const Scene& scene, qreal screenRatio)
                 painter.setRenderHint(QPainter::Antialiasing, false);
                 painter.setPen(Qt::NoPen);
                 painter.setBrush(item.brush);
-                drawShape(painter, item.path, screenRatio);
+                drawInBands(painter, item.path, screenRatio);
                 painter.setBrush(Qt::NoBrush);
             } else {
                 painter.setBrush(item.brush);
             }
             painter.setRenderHint(QPainter::Antialiasing, smooth && item.smooth);
             painter.setPen(pen);
-            drawShape(painter, item.path, screenRatio);
+            drawInBands(painter, item.path, screenRatio);
             continue;
         }
         painter.setRenderHint(QPainter::Antialiasing, smooth);
@@ -920,22 +990,29 @@ QString pointText(const Chart& chart, int series, int point)
 
 QString valueText(const Chart& chart, int series, int point)
 {
+    if (series < 0 || series >= chart.series.size())
+        return {};
+    return valueText(chart, series, point, shareTotal(chart.series[series]));
+}
+
+double shareTotal(const Series& series)
+{
+    double total = 0.0;
+    for (const Point& p : series.points)
+        total += drawable(p) ? std::fabs(p.y) : 0.0;
+    return total;
+}
+
+QString valueText(const Chart& chart, int series, int point, double total)
+{
     if (series < 0 || series >= chart.series.size() || point < 0 || point >= chart.series[series].points.size())
         return {};
     const Series& s = chart.series[series];
     const Point& p = s.points[point];
-    switch (s.marks.style) {
-    case Marks::Style::Value:
-        break;
-    case Marks::Style::Percent: {
-        double total = 0.0;
-        for (const Point& q : s.points)
-            total += std::fabs(q.y);
+    if (!drawable(p))
+        return {};
+    if (s.marks.style == Marks::Style::Percent)
         return formatValue(total > 0.0 ? std::fabs(p.y) / total * 100.0 : 0.0, s.marks.percentFormat);
-    }
-    case Marks::Style::LabelAndValue:
-        break;
-    }
     return formatValue(p.y, s.valueFormat);
 }
 

@@ -108,5 +108,10 @@ void paintChart(QPainter& painter, const Chart& chart, const QSizeF& size, const
 QString pointText(const Chart& chart, int series, int point);
 // The same without the point's label: the value as the mark writes it.
 QString valueText(const Chart& chart, int series, int point);
+// The same when the series' share total is known: what valueText() costs
+// then does not grow with the points.
+QString valueText(const Chart& chart, int series, int point, double total);
+// What a series' shares are shares of: the sum of its values' sizes.
+double shareTotal(const Series& series);
 
 }  // namespace termalo::chart

@@ -1,5 +1,7 @@
 #include "help/formula_pictures.h"
 
+#include "chart/device_picture.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -8,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 #include <vector>
 
 namespace termalo::help {
@@ -285,7 +288,7 @@ QImage toPalettised(const QImage& image)
     return result;
 }
 
-QImage draw(const Formula& formula)
+QImage draw(const Formula& formula, qreal ratio)
 {
     // The largest size at which the formula fits with a pixel to spare all round.
     const QSizeF room(formula.size.width() - 4, formula.size.height() - 2);
@@ -298,8 +301,11 @@ QImage draw(const Formula& formula)
     const Typesetter typesetter(size);
     const Extent e = typesetter.measure(formula.node);
 
-    QImage canvas(formula.size, QImage::Format_RGB32);
+    // Typeset in the picture's own pixels at the screen's density: every
+    // device pixel it covers is drawn, none enlarged.
+    QImage canvas(chart::deviceSize(formula.size, ratio), QImage::Format_RGB32);
     canvas.fill(kFormulaBackground);
+    canvas.setDevicePixelRatio(ratio);
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -308,7 +314,9 @@ QImage draw(const Formula& formula)
     const double baseline = std::round((formula.size.height() - e.height()) / 2 + e.ascent);
     typesetter.draw(painter, formula.node, x, baseline);
     painter.end();
-    return toPalettised(canvas);
+    QImage picture = toPalettised(canvas);
+    picture.setDevicePixelRatio(ratio);
+    return picture;
 }
 
 QString textOf(const Node& node)
@@ -338,15 +346,18 @@ QSize formulaPictureSize(int number)
     return formula ? formula->size : QSize();
 }
 
-const QImage& formulaPicture(int number)
+const QImage& formulaPicture(int number, qreal ratio)
 {
-    static std::array<QImage, kFormulaCount + 1> cache;  // [0] stays null
+    // One set per density asked for; [0] stays null.
+    static std::map<qreal, std::array<QImage, kFormulaCount + 1>> cache;
+    ratio = ratio > 0 ? ratio : 1.0;
+    auto& pictures = cache[ratio];
     const Formula* formula = findFormula(number);
     if (!formula)
-        return cache[0];
-    QImage& picture = cache[static_cast<std::size_t>(number)];
+        return pictures[0];
+    QImage& picture = pictures[static_cast<std::size_t>(number)];
     if (picture.isNull())
-        picture = draw(*formula);
+        picture = draw(*formula, ratio);
     return picture;
 }
 

@@ -18,9 +18,11 @@ inline const QColor kFormulaBackground{191, 191, 191};
 // The size of picture `number`; an empty size for a number the pages do not use.
 QSize formulaPictureSize(int number);
 
-// Picture `number`, drawn the first time it is asked for and kept for the run;
-// a null image for a number the pages do not use.
-const QImage& formulaPicture(int number);
+// Picture `number` for a screen of `ratio` device pixels per pixel, drawn the
+// first time it is asked for and kept for the run: at its size in the layout,
+// typeset sharp in the screen's own pixels. A null image for a number the
+// pages do not use.
+const QImage& formulaPicture(int number, qreal ratio = 1.0);
 
 // The text of formula `number` in one line ("S_Zp = Lp · Te"), for messages and
 // for readers of the code.

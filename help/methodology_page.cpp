@@ -121,8 +121,11 @@ void MethodologyPage::completeContent()
     }
     for (const PagePicture& item : layout_->pictures) {
         auto* picture = child<QLabel>(groupBox_, item.name);
-        const QImage& image = formulaPicture(item.formula);
-        if (picture && !image.isNull())
+        if (!picture)
+            continue;
+        // Drawn for the screen the page is on, sharp at any scale.
+        const QImage& image = formulaPicture(item.formula, picture->devicePixelRatioF());
+        if (!image.isNull())
             picture->setPixmap(QPixmap::fromImage(image));
     }
 }

@@ -31,11 +31,11 @@ TForm4::TForm4(QWidget* parent) : Form(parent), ui(std::make_unique<Ui::TForm4>(
     ui->setupUi(this);
     setUpForm({.logos = true});
 
-    const QPixmap chartPicture = termalo::chartButtonPixmap();
+    const QIcon chartPicture = termalo::chartButtonIcon();
     for (QPushButton* button : {ui->BitBtn2, ui->BitBtn3, ui->BitBtn4, ui->BitBtn5, ui->BitBtn6,
                                 ui->BitBtn7, ui->BitBtn8}) {
         button->setIcon(chartPicture);
-        button->setIconSize(chartPicture.size());
+        button->setIconSize(termalo::kChartButtonPictureSize);
     }
     // "&Wskaźniki" lies under "&Wykres" and appears only once "&Wykres" is gone;
     // keeping it hidden meanwhile also keeps Tab and Alt+W off a covered button.

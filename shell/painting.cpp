@@ -1,5 +1,7 @@
 #include "shell/painting.h"
 
+#include "chart/device_picture.h"
+
 #include <QGuiApplication>
 #include <QFont>
 #include <QFontMetricsF>
@@ -88,7 +90,7 @@ qreal pictureRatio(qreal ratio)
 // painting on it uses layout pixels.
 QPixmap picture(QSize size, qreal ratio)
 {
-    QPixmap pixmap(size * ratio);
+    QPixmap pixmap(chart::deviceSize(size, ratio));
     pixmap.setDevicePixelRatio(ratio);
     return pixmap;
 }
@@ -103,17 +105,17 @@ QString pictureKey(const char* name, qreal ratio)
 QImage drawBanner(qreal scale)
 {
     const QSize size(515, 99);
-    QImage image(size * scale, QImage::Format_RGB32);
+    QImage image(chart::deviceSize(size, scale), QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
 
     // The blues of the main window's gradient where the banner sits, so that
-    // the picture blends into the window.
+    // the picture blends into the window; to the last device pixel.
     QLinearGradient sky(0, 0, 0, size.height());
     sky.setColorAt(0.0, QColor(0, 0, 239));
     sky.setColorAt(1.0, QColor(0, 0, 211));
-    painter.fillRect(QRect(QPoint(0, 0), size), sky);
+    painter.fillRect(QRectF(QPointF(0, 0), QSizeF(image.size()) / scale), sky);
 
     const QFont nameFont = pictureFont(88, true);
     QPainterPath name = textPath(QStringLiteral("Termalo"), nameFont, QPointF(14, 12));
@@ -137,15 +139,18 @@ QImage drawBanner(qreal scale)
 QPixmap bannerPixmap()
 {
     // Loaded once per run: every window that shows it gets the same picture.
-    // The banner is drawn by drawBanner() ahead of time (tools/pictures) and kept
-    // as raw pixels in the program: showing it then costs neither the drawing of
-    // the large outlined letters nor an image decoder.
-    const QString key = QStringLiteral("termalo/banner");
+    // At one and two device pixels per pixel the banner is drawn by
+    // drawBanner() ahead of time (tools/pictures) and kept as raw pixels in
+    // the program: showing it then costs neither the drawing of the large
+    // outlined letters nor an image decoder. At any other scale it is drawn
+    // for that scale, as a picture enlarged or reduced is never sharp.
+    const qreal scale = pictureRatio(0);
+    const QString key = pictureKey("banner", scale);
     if (QPixmap cached; QPixmapCache::find(key, &cached))
         return cached;
-    const qreal scale = qApp && qApp->devicePixelRatio() > 1.0 ? 2.0 : 1.0;
-    QImage image = rawPicture(scale > 1.0 ? QStringLiteral(":/pictures/banner@2x.raw")
-                                          : QStringLiteral(":/pictures/banner.raw"));
+    QImage image;
+    if (scale == 1.0 || scale == 2.0)
+        image = rawPicture(scale == 2.0 ? QStringLiteral(":/pictures/banner@2x.raw") : QStringLiteral(":/pictures/banner.raw"));
     if (image.isNull())
         image = drawBanner(scale);
     QPixmap pixmap = QPixmap::fromImage(image);

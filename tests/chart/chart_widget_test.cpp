@@ -5,11 +5,16 @@
 #include <QAccessible>
 #include <QAccessibleTableInterface>
 #include <QHelpEvent>
+#include <QPainter>
+#include <QtMath>
 #include <QTest>
 #include <QToolTip>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
 #include <memory>
 
 namespace termalo::chart {
@@ -95,6 +100,106 @@ TEST_F(ChartWidgetTest, DragDownRightZoomsUpLeftRestoresRightButtonPans)
     EXPECT_EQ(widget->scene().vertical.maximum, 100);
 }
 
+TEST_F(ChartWidgetTest, ClicksKeepTheZoomAndDragsZoomOnlyIntoThePlot)
+{
+    const Scene& full = widget->scene();
+    const Range wide = full.horizontal, tall = full.vertical;
+    const QRect title(0, 0, widget->width(), 14);
+    struct Case {
+        const char* name;
+        QPoint from, to;
+        bool zoomed;  // afterwards, having been zoomed before
+    };
+    const Case cases[] = {
+        {"a click", at(1, 50), at(1, 50), true},
+        {"a release 3 px up and left", at(1, 50), at(1, 50) - QPoint(3, 3), true},
+        {"a release 3 px down and right", at(1, 50), at(1, 50) + QPoint(3, 2), true},
+        {"a drag up and left", at(2, 50), at(1, 60), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        widget->resetZoom();
+        ASSERT_TRUE(widget->zoomInto(QRectF(at(0.5, 90), at(2.5, 40))));
+        const std::optional<Zoom> before = widget->zoom();
+        drag(Qt::LeftButton, c.from, c.to);
+        EXPECT_EQ(widget->isZoomed(), c.zoomed);
+        if (c.zoomed) {
+            EXPECT_EQ(widget->zoom()->vertical.maximum, before->vertical.maximum);
+        }
+    }
+
+    // Drags that end over the legend, beyond the chart or start on the title
+    // zoom only into what the plot shows.
+    widget->resetZoom();
+    const QPoint drags[][2] = {{at(0.6, 70), QPoint(widget->width() - 2, widget->height() - 2)},
+                               {at(0.6, 70), QPoint(widget->width() + 80, widget->height() + 60)},
+                               {QPoint(title.left() + 3, title.center().y()), at(1.5, 30)}};
+    for (const auto& d : drags) {
+        widget->resetZoom();
+        drag(Qt::LeftButton, d[0], d[1]);
+        ASSERT_TRUE(widget->isZoomed());
+        const Zoom z = *widget->zoom();
+        EXPECT_GE(z.horizontal.minimum, wide.minimum);
+        EXPECT_LE(z.horizontal.maximum, wide.maximum);
+        EXPECT_GE(z.vertical.minimum, tall.minimum);
+        EXPECT_LE(z.vertical.maximum, tall.maximum);
+        EXPECT_FALSE(widget->scene().hits.isEmpty()) << "the bars are still in view";
+    }
+    widget->resetZoom();
+    drag(Qt::LeftButton, title.topLeft() + QPoint(2, 1), title.bottomRight() - QPoint(2, 1));
+    EXPECT_FALSE(widget->isZoomed()) << "a rectangle on the title holds no part of the plot";
+}
+
+// Values that cannot be drawn are gaps: the other bars, the slices, the axes,
+// the marks' shares, the tooltips and the table a screen reader reads are as
+// if they were not there.
+TEST_F(ChartWidgetTest, NonFiniteValuesAreGapsThatSpoilNothingElse)
+{
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    const QList<double> values = {30, nan, inf, -inf, 10};
+    for (const Series::Kind kind : {Series::Kind::Bar, Series::Kind::Line, Series::Kind::Pie}) {
+        SCOPED_TRACE(int(kind));
+        Chart c = barChart();
+        c.leftAxis.automaticMaximum = true;
+        Series& s = c.series[0];
+        s.kind = kind;
+        s.marks.style = Marks::Style::Percent;
+        s.points.clear();
+        for (int i = 0; i < values.size(); ++i)
+            s.points.append({double(i), values[i], QStringLiteral("p%1").arg(i), {}});
+        widget->setChart(c);
+        const Scene& scene = widget->scene();
+
+        QStringList marks;
+        for (const Scene::Mark& m : scene.marks)
+            marks << m.text;
+        EXPECT_EQ(marks, QStringList({"75%", "25%"})) << "shares of 40";
+        QList<int> drawn;
+        for (const Scene::Hit& hit : scene.hits)
+            drawn << hit.point;
+        std::sort(drawn.begin(), drawn.end());
+        if (kind != Series::Kind::Line) {
+            EXPECT_EQ(drawn, QList<int>({0, 4}));
+        }
+        for (const Item& item : scene.items) {
+            const QRectF box = item.kind == Item::Kind::Shape ? item.path.controlPointRect() : item.box;
+            ASSERT_TRUE(std::isfinite(box.left()) && std::isfinite(box.top()) && std::isfinite(box.width()) &&
+                        std::isfinite(box.height()));
+        }
+        if (kind != Series::Kind::Pie) {
+            EXPECT_EQ(scene.vertical.minimum, 0);
+            EXPECT_LE(scene.vertical.maximum, 40) << "the axis spans the values that are drawn";
+        }
+
+        QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(widget.get())->tableInterface();
+        ASSERT_EQ(table->rowCount(), 5);
+        EXPECT_EQ(table->cellAt(1, 0)->text(QAccessible::Name), "p1");
+        EXPECT_EQ(table->cellAt(1, 1)->text(QAccessible::Name), "");
+        EXPECT_EQ(table->cellAt(4, 1)->text(QAccessible::Name), "25%");
+    }
+}
+
 TEST_F(ChartWidgetTest, ChartsThatRefuseTheMouseKeepTheirView)
 {
     Chart c = barChart();
@@ -164,6 +269,26 @@ TEST_F(ChartWidgetTest, ScreenReaderReadsTheTitleAndEveryPoint)
     c.series[0].active = false;
     widget->setChart(c);
     EXPECT_EQ(table->rowCount(), 0);
+}
+
+// On the screen the chart is copied from a picture in the screen's own
+// pixels (ctest runs these tests at 100 %, 125 % and 200 %):
+// exactly as drawn, every device pixel of it.
+TEST_F(ChartWidgetTest, ScreenShowsTheChartAsDrawnInItsDevicePixels)
+{
+    const qreal ratio = widget->devicePixelRatioF();
+    const QImage shown = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage drawn(QSize(qCeil(widget->width() * ratio), qCeil(widget->height() * ratio)), QImage::Format_RGB32);
+    drawn.fill(widget->chart().panel.colour);
+    drawn.setDevicePixelRatio(ratio);
+    {
+        QPainter painter(&drawn);
+        painter.setRenderHint(QPainter::Antialiasing);
+        paintScene(painter, widget->scene(), ratio);
+    }
+    // The grab holds the device pixels whose centres lie on the widget.
+    ASSERT_EQ(shown.size(), (QSizeF(widget->size()) * ratio).toSize());
+    EXPECT_EQ(shown, drawn.copy(QRect(QPoint(0, 0), shown.size())));
 }
 
 TEST_F(ChartWidgetTest, TooltipNamesThePointUnderTheMouse)

@@ -279,25 +279,43 @@ TEST(MethodologyTexts, EveryLabelOfTheTableHasItsTextFileAndNoFileIsLeftOver)
 
 TEST_F(MethodologyPages, FormulaPicturesArePalettisedBlackOnGreyWithInkClearOfTheEdges)
 {
-    for (int number = 1; number <= help::kFormulaCount; ++number) {
-        SCOPED_TRACE(number);
-        const QImage& picture = help::formulaPicture(number);
-        ASSERT_FALSE(picture.isNull());
-        EXPECT_EQ(picture.format(), QImage::Format_Indexed8);
-        EXPECT_EQ(picture.size(), help::formulaPictureSize(number));
-        EXPECT_EQ(&picture, &help::formulaPicture(number));  // drawn once
-        int black = 0;
-        for (int y = 0; y < picture.height(); ++y) {
-            for (int x = 0; x < picture.width(); ++x) {
-                const QRgb pixel = picture.pixel(x, y);
-                const bool edge = x == 0 || y == 0 || x == picture.width() - 1 || y == picture.height() - 1;
-                if (edge) {
-                    EXPECT_EQ(pixel, help::kFormulaBackground.rgb()) << x << "," << y;
+    // At one and at two device pixels per pixel: the same place in the layout,
+    // every device pixel drawn, and at two the formula typeset anew in the
+    // finer pixels, not enlarged.
+    for (const qreal ratio : {1.0, 2.0}) {
+        for (int number = 1; number <= help::kFormulaCount; ++number) {
+            SCOPED_TRACE(QStringLiteral("(%1) at %2").arg(number).arg(ratio).toStdString());
+            const QImage& picture = help::formulaPicture(number, ratio);
+            ASSERT_FALSE(picture.isNull());
+            EXPECT_EQ(picture.format(), QImage::Format_Indexed8);
+            EXPECT_EQ(picture.size(), help::formulaPictureSize(number) * ratio);
+            EXPECT_EQ(picture.devicePixelRatio(), ratio);
+            EXPECT_EQ(&picture, &help::formulaPicture(number, ratio));  // drawn once
+            int black = 0;
+            for (int y = 0; y < picture.height(); ++y) {
+                for (int x = 0; x < picture.width(); ++x) {
+                    const QRgb pixel = picture.pixel(x, y);
+                    const bool edge = x < ratio || y < ratio || x >= picture.width() - ratio || y >= picture.height() - ratio;
+                    if (edge) {
+                        EXPECT_EQ(pixel, help::kFormulaBackground.rgb()) << x << "," << y;
+                    }
+                    black += qGray(pixel) < 40 ? 1 : 0;
                 }
-                black += qGray(pixel) < 40 ? 1 : 0;
             }
+            EXPECT_GT(black, 40 * ratio * ratio);  // something is written
+            if (ratio == 1.0)
+                continue;
+            // Sharp: many 2 x 2 blocks hold more than one grey, as no
+            // enlarged picture does.
+            int detailed = 0;
+            for (int y = 0; y + 1 < picture.height(); y += 2) {
+                for (int x = 0; x + 1 < picture.width(); x += 2) {
+                    const QRgb p = picture.pixel(x, y);
+                    detailed += p != picture.pixel(x + 1, y) || p != picture.pixel(x, y + 1) || p != picture.pixel(x + 1, y + 1);
+                }
+            }
+            EXPECT_GT(detailed, 60);
         }
-        EXPECT_GT(black, 40);  // something is written
     }
     EXPECT_TRUE(help::formulaPicture(0).isNull());
     EXPECT_TRUE(help::formulaPicture(29).isNull());

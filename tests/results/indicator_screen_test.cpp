@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSet>
 #include <QTimer>
 
 namespace termalo::testing {
@@ -267,6 +268,21 @@ TEST_F(IndicatorScreenTest, ChartButtonsAndChartCommandAreOneShot)
         EXPECT_TRUE(button->isVisible());
         EXPECT_FALSE(button->icon().isNull());
         EXPECT_EQ(button->size(), QSize(20, 15));
+        // Drawn for the screen's density: at two device pixels per pixel each
+        // pixel of the picture is a sharp 2 x 2 block; at one and a half, only
+        // the picture's own colours, none blended.
+        const QImage normal = button->icon().pixmap(button->iconSize(), 1.0).toImage();
+        const QPixmap dense = button->icon().pixmap(button->iconSize(), 2.0);
+        EXPECT_EQ(normal.size(), QSize(12, 10));
+        EXPECT_EQ(dense.devicePixelRatio(), 2.0);
+        EXPECT_EQ(dense.toImage(), normal.scaled(24, 20).convertToFormat(dense.toImage().format()));
+        const QImage between = button->icon().pixmap(button->iconSize(), 1.5).toImage();
+        EXPECT_EQ(between.size(), QSize(18, 15));
+        QSet<QRgb> colours;
+        for (int y = 0; y < between.height(); ++y)
+            for (int x = 0; x < between.width(); ++x)
+                colours.insert(between.pixel(x, y));
+        EXPECT_EQ(colours.size(), 5) << "navy, red, green, blue and clear";
         click("Form4", name);
         settle();
         EXPECT_TRUE(button->isHidden());

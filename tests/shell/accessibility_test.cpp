@@ -1,6 +1,8 @@
-// The edit box and the period box as a screen reader gets them: through the
-// accessibility interfaces and events that Qt's AT-SPI bridge serves.
+// The edit box, the period box and the main window's chart as a screen reader
+// gets them: through the accessibility interfaces and events that Qt's AT-SPI
+// bridge serves.
 #include "shell/combo_field.h"
+#include "shell/decorative_chart.h"
 #include "shell/text_field.h"
 
 #include <QAccessible>
@@ -47,6 +49,12 @@ void record(QAccessibleEvent* event)
         *toldTo << QStringLiteral("%1 %2>%3")
                        .arg(e->changePosition())
                        .arg(shown(e->textRemoved()), shown(e->textInserted()));
+        break;
+    }
+    case QAccessible::TableModelChanged: {
+        auto* e = static_cast<QAccessibleTableModelChangeEvent*>(event);
+        const char* kinds[] = {"reset", "data", "+rows", "+columns", "-rows", "-columns"};
+        *toldTo << QStringLiteral("%1 %2..%3").arg(QLatin1String(kinds[e->modelChangeType()])).arg(e->firstRow()).arg(e->lastRow());
         break;
     }
     case QAccessible::TextCaretMoved:
@@ -290,6 +298,41 @@ TEST(AccessibleComboFieldTest, APeriodBoxHoldsItsFieldInsideUnderItsCaption)
     ASSERT_TRUE(inside->textInterface());
     EXPECT_EQ(inside->textInterface()->text(0, 4), QStringLiteral("Luty"));
     EXPECT_EQ(inside->text(QAccessible::Name), QStringLiteral("Okres obliczeniowy: miesiąc"));
+}
+
+// The main window's chart adds a point every 200 ms, for as long as the
+// program runs: a screen reader hears of each as one new row, and of each new
+// page as one new table, not of a table reset at every change; the table
+// answers each cell at once, whatever was asked before.
+TEST(AccessibleChartTest, TheMainWindowsChartTellsEachNewPointOnce)
+{
+    DecorativeChart chart;
+    chart.resize(281, 193);
+    chart.feeder()->setRandomSource([](int) { return 1; });
+    chart.show();
+    QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(&chart)->tableInterface();
+    ASSERT_NE(table, nullptr);
+    QStringList told;
+    const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(&record);
+    listen(true);
+    toldTo = &told;
+    QStringList expected;
+    for (int round = 1; round <= 14; ++round) {
+        chart.feeder()->tick();
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+        const int row = (round - 1) % DecorativeChart::kPointsPerPage;
+        expected << (row == 0 && round > 1 ? QStringLiteral("reset -1..-1") : QStringLiteral("+rows %1..%1").arg(row));
+        ASSERT_EQ(table->rowCount(), row + 1);
+        EXPECT_EQ(table->cellAt(row, 2)->text(QAccessible::Name), chart::valueText(chart.chart(), DecorativeChart::kLine, row));
+    }
+    toldTo = nullptr;
+    listen(false);
+    QAccessible::installUpdateHandler(previous);
+    EXPECT_EQ(told, expected);
+    // A column for the bars' shares and one for the line.
+    EXPECT_EQ(table->columnCount(), 3);
+    EXPECT_EQ(table->cellAt(1, 1)->text(QAccessible::Name), chart.markText(1));
 }
 
 }  // namespace

@@ -368,6 +368,15 @@ TEST(Pictures, HaveTheirSizesAndShowTheirColours)
 
 TEST(Pictures, AreDrawnForHighDensityScreensAtTheirLayoutSize)
 {
+    // Between one and two device pixels per pixel the banner is drawn for its
+    // scale, to the last device row and column its place touches.
+    const QImage between = drawBanner(1.5);
+    EXPECT_EQ(between.size(), QSize(773, 149));
+    for (const QPoint corner : {QPoint(0, 0), QPoint(772, 0), QPoint(0, 148), QPoint(772, 148)}) {
+        EXPECT_EQ(qRed(between.pixel(corner)), 0) << corner.x() << "," << corner.y();
+        EXPECT_GT(qBlue(between.pixel(corner)), 150) << corner.x() << "," << corner.y();
+    }
+
     // At two device pixels per pixel a logo has four times the pixels, keeps
     // its size in the layout and shows the same drawing over the whole of it.
     struct Case {
