@@ -1,6 +1,7 @@
 #include "chart/chart_export.h"
 
 #include "chart/chart_widget.h"
+#include "chart/device_picture.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -72,7 +73,8 @@ bool writePdf(const ChartWidget& chart, QIODevice* device)
 
 QImage chartPicture(const ChartWidget& chart, qreal ratio)
 {
-    QImage picture((QSizeF(chart.size()) * ratio).toSize(), QImage::Format_RGB32);
+    // Every device pixel the chart covers, as on the screen.
+    QImage picture(deviceSize(chart.size(), ratio), QImage::Format_RGB32);
     picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::white);
     QPainter painter(&picture);

@@ -2,8 +2,6 @@
 
 #include "chart/chart_widget.h"
 #include "results/print_flattening.h"
-#include "shell/application.h"
-#include "shell/dialogs.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -32,29 +30,14 @@ bool printChart(chart::ChartWidget* chart, QWidget* parent)
 {
     if (!chart)
         return false;
-    QPrinter printer(QPrinter::HighResolution);
-    // The print queue and a PDF printer name the job after the chart's window.
-    if (parent)
-        printer.setDocName(parent->window()->windowTitle());
-    if (!dialogs().choosePrinter(printer, parent))
-        return false;
-
-    QPainter painter;
-    if (!painter.begin(&printer))
-        throw Error(QStringLiteral("Nie można rozpocząć drukowania"));
-    {
-        // The painter's origin is the top left of the drawing area: the paper
-        // less what the printer cannot reach and the margins chosen in the dialog.
+    // The job is named after the chart's window; the chart's gradients and
+    // colours go to paper without transparency.
+    const QString jobName = parent ? parent->window()->windowTitle() : QString();
+    return printOnePage(jobName, parent, chart->logicalDpiX(), [chart](QPainter& onto, const QPrinter& printer) {
         const QRectF target = chartPageRect(printer.pageRect(QPrinter::DevicePixel).size(), QSizeF(chart->size()));
-        // The chart's gradients and colours go to paper without transparency.
-        FlatteningPaintDevice flattening(painter, chart->logicalDpiX());
-        QPainter onto(&flattening);
         onto.setRenderHint(QPainter::Antialiasing);
         chart->renderChart(onto, target);
-    }
-    if (!painter.end())
-        throw Error(QStringLiteral("Nie można zakończyć drukowania"));
-    return true;
+    });
 }
 
 }  // namespace termalo

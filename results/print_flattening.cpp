@@ -1,10 +1,14 @@
 #include "results/print_flattening.h"
 
+#include "shell/application.h"
+#include "shell/dialogs.h"
+
 #include <QHash>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPrinter>
 
 #include <algorithm>
 #include <cmath>
@@ -475,6 +479,27 @@ int FlatteningPaintDevice::metric(PaintDeviceMetric metric) const
         return int(printer_->devicePixelRatio() * devicePixelRatioFScale());
     }
     return 0;
+}
+
+bool printOnePage(const QString& jobName, QWidget* parent, qreal backdropDpi,
+                  const std::function<void(QPainter& onto, const QPrinter& printer)>& draw)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    // The print queue and a PDF printer name the job.
+    printer.setDocName(jobName);
+    if (!dialogs().choosePrinter(printer, parent))
+        return false;
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw Error(QStringLiteral("Nie można rozpocząć drukowania"));
+    {
+        FlatteningPaintDevice flattening(painter, backdropDpi);
+        QPainter onto(&flattening);
+        draw(onto, printer);
+    }
+    if (!painter.end())
+        throw Error(QStringLiteral("Nie można zakończyć drukowania"));
+    return true;
 }
 
 }  // namespace termalo

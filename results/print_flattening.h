@@ -1,10 +1,14 @@
 #pragma once
 
 #include <QPaintDevice>
+#include <QString>
 
+#include <functional>
 #include <memory>
 
 class QPainter;
+class QPrinter;
+class QWidget;
 
 namespace termalo {
 
@@ -46,5 +50,15 @@ private:
     QPaintDevice* printer_;
     std::unique_ptr<FlatteningEngine> engine_;
 };
+
+// One printed page, as "&Drukuj" prints: asks for a printer through the dialogs
+// port (over `parent`), names the job `jobName`, and lets `draw` paint through
+// a FlatteningPaintDevice whose backdrop has `backdropDpi`. The painter's origin
+// is the top left of the drawing area: the paper less what the printer cannot
+// reach and the margins chosen in the dialog. Returns false when the user
+// cancels (nothing is printed). Throws termalo::Error when the printer cannot
+// be used.
+bool printOnePage(const QString& jobName, QWidget* parent, qreal backdropDpi,
+                  const std::function<void(QPainter& onto, const QPrinter& printer)>& draw);
 
 }  // namespace termalo
