@@ -17,5 +17,8 @@ public:
     ~TForm2() override;
 
 private:
+    // The year list: 2003 through the year after today's, from the clock port.
+    void offerYears();
+
     std::unique_ptr<Ui::TForm2> ui;
 };

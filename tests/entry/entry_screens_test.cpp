@@ -5,6 +5,7 @@
 
 #include "shell/combo_field.h"
 #include "shell/registry.h"
+#include "shell/startup.h"
 #include "shell/text_field.h"
 #include "shell/typing_label.h"
 
@@ -210,7 +211,30 @@ TEST_F(EntryScreens, PeriodBoxesShowTheirPromptsAsText)
     EXPECT_EQ(month->text(), QStringLiteral("Wybierz miesiąc"));
     EXPECT_EQ(year->text(), QStringLiteral("Wybierz rok"));
     EXPECT_EQ(month->count(), 12);
-    EXPECT_EQ(year->count(), 12);
+}
+
+TEST_F(EntryScreens, YearListRunsFrom2003ThroughTheYearAfterTheClocks)
+{
+    const auto years = [this] {
+        auto* box = control<ComboField>("Form2", "ComboBox2");
+        QStringList items;
+        for (int i = 0; box && i < box->count(); ++i)
+            items << box->itemText(i);
+        return items;
+    };
+    QStringList expected;
+    for (int year = 2003; year <= 2027; ++year)
+        expected << QString::number(year);
+    EXPECT_EQ(years(), expected);  // the fixture's clock stands in December 2026
+
+    fixedClock.time = QDateTime(QDate(2031, 1, 1), QTime(0, 0));
+    shutDown();
+    startUp();
+    settle();
+    EXPECT_EQ(years().size(), 2032 - 2003 + 1);
+    EXPECT_EQ(years().value(0), "2003");
+    EXPECT_EQ(years().value(years().size() - 1), "2032");
+    EXPECT_EQ(control<ComboField>("Form2", "ComboBox2")->text(), QStringLiteral("Wybierz rok"));
 }
 
 struct PeriodCase {
