@@ -1,6 +1,14 @@
 # The two commands of the README. Both install what is missing first.
 BUILD_DIR ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTERMALO_WERROR=ON
+# A machine that has built before rebuilds from its compiler cache, when it has one.
+CCACHE := $(shell command -v ccache 2>/dev/null)
+ifneq ($(CCACHE),)
+CMAKE_FLAGS += -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE)
+export CCACHE_BASEDIR := $(CURDIR)
+# Clones in other folders share the cache; line tables name files relative to the tree.
+export CCACHE_NOHASHDIR := 1
+endif
 
 .PHONY: run test build setup clean
 

@@ -18,6 +18,7 @@ if(TERMALO_SANITIZED_UI_TESTS)
                "-DCMAKE_CXX_FLAGS_SANITIZED=-O0 -g1 ${sanitizer_flags}"
                "-DCMAKE_EXE_LINKER_FLAGS_SANITIZED=${sanitizer_flags}"
                -DCMAKE_CXX_COMPILER=${CMAKE_CXX_COMPILER}
+               "-DCMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER}"
                # Warnings are this build's business; the copy only runs the tests.
                -DTERMALO_WERROR=OFF
                -DTERMALO_SANITIZED_UI_TESTS=OFF -DTERMALO_SANITIZED_CORE_TESTS=OFF
