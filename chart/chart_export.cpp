@@ -23,8 +23,8 @@ namespace {
 // A pixel of the chart is a pixel of a screen of 96 per inch, on paper too.
 constexpr qreal kPixelsPerInch = 96.0;
 constexpr qreal kMetresPerInch = 0.0254;
-// What a page leaves beside the chart's longer side, at least, as a share of
-// the drawing area.
+// What a page leaves free beside the chart's longer side, and at least on the
+// other two, as a share of the drawing area.
 constexpr qreal kPageMargin = 0.15;
 
 constexpr FileFormat kFormats[] = {FileFormat::Png, FileFormat::Svg, FileFormat::Pdf};
