@@ -171,12 +171,7 @@ public:
     }
     int selectedCellCount() const override { return 0; }
     QList<QAccessibleInterface*> selectedCells() const override { return {}; }
-    QString columnDescription(int column) const override
-    {
-        if (column == 0)
-            return QStringLiteral("Etykieta");
-        return columnCount() == 2 ? QStringLiteral("Wartość") : QStringLiteral("Wartość %1").arg(column);
-    }
+    QString columnDescription(int column) const override { return chart()->columnName(column); }
     int columnCount() const override { return chartTableColumns(chart()->chart()); }
     QString rowDescription(int row) const override { return cellText(chart(), row, 0); }
     int rowCount() const override { return chartTableRows(chart()->chart()); }

@@ -3,9 +3,9 @@
 #include "chart/chart_widget.h"
 #include "chart/device_picture.h"
 
-#include <QAction>
 #include <QBuffer>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -15,18 +15,27 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 
+#include <algorithm>
 
 namespace termalo::chart {
 namespace {
 
-// What the creator field of a file names.
-constexpr const char* kCreator = "Termalo 1.0";
+// A pixel of the chart is a pixel of a screen of 96 per inch, on paper too.
+constexpr qreal kPixelsPerInch = 96.0;
+constexpr qreal kMetresPerInch = 0.0254;
+// What a page leaves free beside the chart's longer side, and at least on the
+// other two, as a share of the drawing area.
+constexpr qreal kPageMargin = 0.15;
 
-const FileType kFileTypes[] = {
-    {FileFormat::Png, "png", "Obraz PNG (*.png)"},
-    {FileFormat::Svg, "svg", "Grafika wektorowa SVG (*.svg)"},
-    {FileFormat::Pdf, "pdf", "Dokument PDF (*.pdf)"},
-};
+constexpr FileFormat kFormats[] = {FileFormat::Png, FileFormat::Svg, FileFormat::Pdf};
+
+// What the creator field of a file names: the program that uses the chart.
+QString creator()
+{
+    const QString version = QCoreApplication::applicationVersion();
+    const QString name = QCoreApplication::applicationName();
+    return version.isEmpty() || name.endsWith(version) ? name : name + QLatin1Char(' ') + version;
+}
 
 QRectF widgetRect(const ChartWidget& chart)
 {
@@ -40,9 +49,9 @@ bool writeSvg(const ChartWidget& chart, QIODevice* device)
     svg.setOutputDevice(device);
     svg.setSize(chart.size());
     svg.setViewBox(widgetRect(chart));
-    svg.setResolution(96);
+    svg.setResolution(int(kPixelsPerInch));
     svg.setTitle(chart.titleText());
-    svg.setDescription(QString::fromLatin1(kCreator));
+    svg.setDescription(creator());
     QPainter painter;
     if (!painter.begin(&svg))
         return false;
@@ -56,9 +65,9 @@ bool writeSvg(const ChartWidget& chart, QIODevice* device)
 bool writePdf(const ChartWidget& chart, QIODevice* device)
 {
     QPdfWriter pdf(device);
-    pdf.setCreator(QString::fromLatin1(kCreator));
+    pdf.setCreator(creator());
     pdf.setTitle(chart.titleText());
-    const QSizeF points = QSizeF(chart.size()) * 72.0 / 96.0;
+    const QSizeF points = QSizeF(chart.size()) * 72.0 / kPixelsPerInch;
     pdf.setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter painter;
@@ -76,6 +85,10 @@ QImage chartPicture(const ChartWidget& chart, qreal ratio)
     // Every device pixel the chart covers, as on the screen.
     QImage picture(deviceSize(chart.size(), ratio), QImage::Format_RGB32);
     picture.setDevicePixelRatio(ratio);
+    // Pasted into a document, the picture is as large as the chart on the screen.
+    const int dotsPerMetre = qRound(kPixelsPerInch * ratio / kMetresPerInch);
+    picture.setDotsPerMeterX(dotsPerMetre);
+    picture.setDotsPerMeterY(dotsPerMetre);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -105,51 +118,30 @@ void copyChart(const ChartWidget& chart)
     QGuiApplication::clipboard()->setMimeData(chartMimeData(chart));
 }
 
-QAction* addCopyChartAction(ChartWidget* chart)
+QString fileSuffix(FileFormat format)
 {
-    auto* action = new QAction(QStringLiteral("&Kopiuj wykres"), chart);
-    action->setShortcut(QKeySequence::Copy);
-    action->setShortcutContext(Qt::WindowShortcut);
-    QObject::connect(action, &QAction::triggered, chart, [chart] { copyChart(*chart); });
-    chart->addAction(action);
-    return action;
-}
-
-std::span<const FileType> fileTypes()
-{
-    return kFileTypes;
+    switch (format) {
+    case FileFormat::Svg:
+        return QStringLiteral("svg");
+    case FileFormat::Pdf:
+        return QStringLiteral("pdf");
+    case FileFormat::Png:
+        break;
+    }
+    return QStringLiteral("png");
 }
 
 std::optional<FileFormat> formatOfFile(const QString& path)
 {
     const QString suffix = QFileInfo(path).suffix();
-    for (const FileType& type : kFileTypes) {
-        if (suffix.compare(QLatin1String(type.suffix), Qt::CaseInsensitive) == 0)
-            return type.format;
+    for (const FileFormat format : kFormats) {
+        if (suffix.compare(fileSuffix(format), Qt::CaseInsensitive) == 0)
+            return format;
     }
     return std::nullopt;
 }
 
-QString suggestedFileName(const ChartWidget& chart, FileFormat format)
-{
-    QString name;
-    for (const QChar c : chart.titleText()) {
-        if (c.category() != QChar::Other_Control && !QStringLiteral("/\\:*?\"<>|").contains(c))
-            name += c;
-    }
-    name = name.simplified();
-    while (name.startsWith(QLatin1Char('.')))
-        name.remove(0, 1);
-    if (name.isEmpty())
-        name = QStringLiteral("wykres");
-    for (const FileType& type : kFileTypes) {
-        if (type.format == format)
-            name += QLatin1Char('.') + QLatin1String(type.suffix);
-    }
-    return name;
-}
-
-QString saveChart(const ChartWidget& chart, const QString& path, FileFormat format)
+bool saveChart(const ChartWidget& chart, const QString& path, FileFormat format, QString* reason)
 {
     // The new file is written beside the old one and takes its name only when
     // it is complete.
@@ -169,11 +161,30 @@ QString saveChart(const ChartWidget& chart, const QString& path, FileFormat form
         }
     }
     if (written && file.commit())
-        return {};
-    const QString reason = file.errorString();
+        return true;
+    if (reason)
+        *reason = file.errorString();
     file.cancelWriting();
-    const QString message = QStringLiteral("Nie można zapisać wykresu w pliku „%1”").arg(QFileInfo(path).absoluteFilePath());
-    return reason.isEmpty() ? message : message + QStringLiteral(": ") + reason;
+    return false;
+}
+
+QRectF pageRect(const QRectF& area, const QSizeF& chartSize)
+{
+    if (chartSize.isEmpty() || area.isEmpty())
+        return {};
+    const qreal share = 1.0 - 2 * kPageMargin;
+    const qreal scale = std::min(area.width() * share / chartSize.width(), area.height() * share / chartSize.height());
+    QRectF placed(QPointF(), chartSize * scale);
+    placed.moveCenter(area.center());
+    return placed;
+}
+
+void printChart(const ChartWidget& chart, QPainter& page, const QRectF& area)
+{
+    page.save();
+    page.setRenderHint(QPainter::Antialiasing);
+    chart.renderChart(page, pageRect(area, QSizeF(chart.size())));
+    page.restore();
 }
 
 }  // namespace termalo::chart

@@ -1,9 +1,9 @@
 #include "chart/chart_widget.h"
 
 #include "chart/chart_accessible.h"
-#include "chart/chart_export.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QMenu>
@@ -19,8 +19,17 @@ namespace termalo::chart {
 
 namespace {
 
-// A release this close to the press (in pixels, either way) is a click, not a drag.
+// A left-button release this close to the press (in pixels, either way) is a
+// click, not a drag.
 constexpr int kLeastDrag = 3;
+
+// The right button moves this far from its press (the desktop's start of a
+// drag) before it pans: a hand that shakes a little while clicking neither
+// pans nor keeps the menu from opening.
+bool movedBeyondClick(const QPoint& from, const QPoint& to)
+{
+    return (to - from).manhattanLength() >= QApplication::startDragDistance();
+}
 
 bool samePoint(const Point& a, const Point& b)
 {
@@ -46,7 +55,6 @@ ChartWidget::ChartWidget(QWidget* parent) : QWidget(parent)
     installChartAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
-    addCopyChartAction(this);
 }
 
 ChartWidget::~ChartWidget() = default;
@@ -233,6 +241,21 @@ double ChartWidget::shareTotal(int series) const
     return series >= 0 && series < shareTotals_.size() ? shareTotals_[series] : 0.0;
 }
 
+void ChartWidget::setColumnNames(const QString& label, const QString& value)
+{
+    labelColumn_ = label;
+    valueColumn_ = value;
+}
+
+QString ChartWidget::columnName(int column) const
+{
+    if (column == 0)
+        return labelColumn_;
+    if (valueColumn_.isEmpty() || chartTableColumns(chart_) == 2)
+        return valueColumn_;
+    return valueColumn_ + QLatin1Char(' ') + QString::number(column);
+}
+
 QString ChartWidget::titleText() const
 {
     return chart_.title.lines.join(QLatin1Char(' ')).simplified();
@@ -283,14 +306,18 @@ void ChartWidget::mousePressEvent(QMouseEvent* event)
 void ChartWidget::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint position = event->position().toPoint();
-    if (rightPress_ && (position - *rightPress_).manhattanLength() >= kLeastDrag)
+    if (rightPress_ && !rightDragged_ && movedBeyondClick(*rightPress_, position))
         rightDragged_ = true;
     if (drag_ == Drag::Zoom) {
         dragNow_ = position;
         update();
     } else if (drag_ == Drag::Pan) {
-        panBy(position - dragNow_);
-        dragNow_ = position;
+        // Until it is a drag the view stays; then it follows the mouse from
+        // where the button went down.
+        if (rightDragged_) {
+            panBy(position - dragNow_);
+            dragNow_ = position;
+        }
     } else {
         return QWidget::mouseMoveEvent(event);
     }

@@ -36,12 +36,13 @@ private:
 
 // Shows a chart and lets the mouse look closer: dragging a rectangle down and
 // to the right zooms into it (as far as it covers the plot), dragging up and
-// to the left shows everything again, and the right button pans. A release
-// within 3 pixels of the press is a click and changes no view. A tooltip names
-// the bar or slice under the mouse. Screen readers read the chart as a table
-// of its points, told of each change once. A right-click without a drag, the
-// Menu key and Shift+F10 open a menu of the widget's actions: "Kopiuj wykres"
-// (chart/chart_export.h) and what the program adds.
+// to the left shows everything again, and dragging with the right button pans.
+// A left release within 3 pixels of the press is a click and changes no view;
+// the right button pans only once it has moved as far as the desktop's start
+// of a drag. A tooltip names the bar or slice under the mouse. Screen readers
+// read the chart as a table of its points, told of each change once. A
+// right-click without a drag, the Menu key and Shift+F10 open a menu of the
+// widget's actions, which the program gives it (none: no menu).
 class ChartWidget : public QWidget {
     Q_OBJECT
 public:
@@ -79,6 +80,12 @@ public:
     // What the shares of series `series` are shares of (shareTotal()), worked
     // out once for each change of the points.
     double shareTotal(int series) const;
+
+    // What a screen reader calls the columns of the table of points: the
+    // points' labels, and their values (with the column's number after it
+    // where several series are active). Unnamed unless the program names them.
+    void setColumnNames(const QString& label, const QString& value);
+    QString columnName(int column) const;
 
     // Opens the menu of the widget's actions at `globalPos` without waiting
     // for it; from the keyboard its first item is chosen.
@@ -129,6 +136,8 @@ private:
     bool rightDragged_ = false;
     bool menuAsked_ = false;
     QPointer<QMenu> menu_;
+    QString labelColumn_;
+    QString valueColumn_;
 };
 
 }  // namespace termalo::chart

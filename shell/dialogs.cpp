@@ -4,7 +4,6 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QRegularExpression>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -39,19 +38,13 @@ public:
         QFileDialog dialog(parent, caption);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
+        // The caller settles the name, extension and all, and asks before it
+        // replaces a file under the name it settled on.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
         dialog.setNameFilters(filters);
-        // A name typed without an extension gets the chosen format's.
-        const auto suffixOf = [](const QString& filter) {
-            static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
-            return pattern.match(filter).captured(1);
-        };
-        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                         [&dialog, suffixOf](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
         const int first = chosenFilter && *chosenFilter > 0 && *chosenFilter < filters.size() ? *chosenFilter : 0;
-        if (!filters.isEmpty()) {
+        if (!filters.isEmpty())
             dialog.selectNameFilter(filters[first]);
-            dialog.setDefaultSuffix(suffixOf(filters[first]));
-        }
         dialog.selectFile(suggested);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};

@@ -26,9 +26,10 @@ public:
 
     // The file dialog for saving: `filters` as "Obraz PNG (*.png)", one per
     // format; `suggested` is the path offered and `chosenFilter` the filter
-    // chosen at first. Returns the chosen path (empty when the user cancels)
-    // and, in `chosenFilter`, the index of the filter chosen. The real dialog adds the chosen filter's extension to a name
-    // typed without one and asks before a file is replaced.
+    // chosen at first. Returns the path as the user chose it (empty when the
+    // user cancels) and, in `chosenFilter`, the index of the filter chosen.
+    // It neither adds an extension nor asks before a file is replaced: the
+    // caller settles the final name first and then asks (askYesNo()).
     virtual QString chooseSaveFile(QWidget* parent, const QString& caption, const QString& suggested,
                                    const QStringList& filters, int* chosenFilter) = 0;
 };

@@ -1,11 +1,17 @@
 // A chart on the screen: what it draws, the mouse, and what a screen reader reads.
+#include "chart/chart_export.h"
 #include "chart/chart_widget.h"
 #include "chart/scene.h"
 
 #include <QAccessible>
 #include <QAccessibleTableInterface>
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QHelpEvent>
+#include <QMimeData>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QtMath>
 #include <QTest>
 #include <QToolTip>
@@ -271,24 +277,79 @@ TEST_F(ChartWidgetTest, ScreenReaderReadsTheTitleAndEveryPoint)
     EXPECT_EQ(table->rowCount(), 0);
 }
 
-// On the screen the chart is copied from a picture in the screen's own
-// pixels (ctest runs these tests at 100 %, 125 % and 200 %):
-// exactly as drawn, every device pixel of it.
-TEST_F(ChartWidgetTest, ScreenShowsTheChartAsDrawnInItsDevicePixels)
+// The right button: a click whose hand shakes by a pixel or two opens the
+// widget's menu and leaves the view alone; only a drag pans.
+TEST_F(ChartWidgetTest, RightClickWithAShakyHandOpensTheMenuAndKeepsTheView)
 {
-    const qreal ratio = widget->devicePixelRatioF();
-    const QImage shown = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QImage drawn(QSize(qCeil(widget->width() * ratio), qCeil(widget->height() * ratio)), QImage::Format_RGB32);
-    drawn.fill(widget->chart().panel.colour);
-    drawn.setDevicePixelRatio(ratio);
-    {
-        QPainter painter(&drawn);
-        painter.setRenderHint(QPainter::Antialiasing);
-        paintScene(painter, widget->scene(), ratio);
+    QAction item(QStringLiteral("item"));
+    widget->addAction(&item);
+    const QPoint middle = widget->rect().center();
+    const QList<QPoint> shakes[] = {{QPoint(1, 0)}, {QPoint(1, 1), QPoint(2, -1), QPoint(2, 1)}, {QPoint(-2, -2)}};
+    for (const QList<QPoint>& shake : shakes) {
+        QTest::mousePress(widget.get(), Qt::RightButton, {}, middle);
+        // As X11 and Wayland ask: with the press.
+        QContextMenuEvent request(QContextMenuEvent::Mouse, middle, widget->mapToGlobal(middle));
+        QCoreApplication::sendEvent(widget.get(), &request);
+        for (const QPoint& by : shake)
+            QTest::mouseMove(widget.get(), middle + by);
+        QTest::mouseRelease(widget.get(), Qt::RightButton, {}, middle + shake.last());
+        EXPECT_FALSE(widget->isZoomed()) << shake.last().x() << ", " << shake.last().y();
+        QWidget* menu = QApplication::activePopupWidget();
+        EXPECT_NE(menu, nullptr);
+        if (menu)
+            menu->close();
     }
-    // The grab holds the device pixels whose centres lie on the widget.
-    ASSERT_EQ(shown.size(), (QSizeF(widget->size()) * ratio).toSize());
-    EXPECT_EQ(shown, drawn.copy(QRect(QPoint(0, 0), shown.size())));
+    EXPECT_EQ(widget->scene().vertical.maximum, 100);
+    EXPECT_EQ(widget->scene().horizontal.minimum, -0.5);
+}
+
+// Saved and copied, the picture has the device's pixels and says so: pasted
+// into a document, it is as large as the chart on a screen of 96 pixels per
+// inch, at 100 % and at 200 % alike (ctest runs these tests at both).
+TEST_F(ChartWidgetTest, PictureIsTheChartsSizeOnPaperAtEveryScale)
+{
+    const qreal inches = widget->width() / 96.0, tall = widget->height() / 96.0;
+    const qreal ratio = widget->devicePixelRatioF();
+    const auto expectWidth = [inches, tall, ratio](const QImage& picture) {
+        ASSERT_FALSE(picture.isNull());
+        EXPECT_EQ(picture.width(), qCeil(inches * 96 * ratio)) << "every device pixel";
+        EXPECT_NEAR(picture.width() / (picture.dotsPerMeterX() * 0.0254), inches, 0.01);
+        EXPECT_NEAR(picture.height() / (picture.dotsPerMeterY() * 0.0254), tall, 0.01);
+    };
+    {
+        SCOPED_TRACE("copied");
+        std::unique_ptr<QMimeData> copied(chartMimeData(*widget));
+        expectWidth(qvariant_cast<QImage>(copied->imageData()));
+    }
+    {
+        SCOPED_TRACE("saved");
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("wykres.png"));
+        saveChart(*widget, file, FileFormat::Png);
+        expectWidth(QImage(file));
+    }
+}
+
+// On paper: 15 % of the drawing area beside the chart's longer side, never
+// less on the other two.
+TEST(ChartPage, FifteenPercentBesideTheLongerSideAndNoLessElsewhere)
+{
+    const QRectF wide = pageRect({0, 0, 1000, 1400}, {337, 201});
+    EXPECT_DOUBLE_EQ(wide.left(), 150);
+    EXPECT_DOUBLE_EQ(wide.right(), 850);
+    EXPECT_NEAR(wide.width() / wide.height(), 337.0 / 201.0, 1e-9);
+    EXPECT_NEAR(wide.top(), 1400 - wide.bottom(), 1e-9);
+    const QRectF tall = pageRect({50, 20, 1000, 1400}, {200, 300});
+    EXPECT_DOUBLE_EQ(tall.top(), 230);
+    EXPECT_DOUBLE_EQ(tall.bottom(), 1210);
+    EXPECT_NEAR(tall.left() - 50, 1050 - tall.right(), 1e-9);
+    // Wide but nearly square on a low area, where 70 % of the width would
+    // fill the whole height.
+    const QRectF low = pageRect({0, 0, 1400, 800}, {400, 390});
+    EXPECT_NEAR(low.top(), 120, 1e-9);
+    EXPECT_NEAR(low.bottom(), 680, 1e-9);
+    EXPECT_NEAR(low.width() / low.height(), 400.0 / 390.0, 1e-9);
+    EXPECT_NEAR(low.left(), 1400 - low.right(), 1e-9);
 }
 
 TEST_F(ChartWidgetTest, TooltipNamesThePointUnderTheMouse)

@@ -2,7 +2,6 @@
 #include "tests/results/results_fixture.h"
 
 #include "core/chart_series.h"
-#include "results/chart_printing.h"
 #include "results/chart_window.h"
 #include "shell/controls.h"
 #include "tests/support/worked_example.h"
@@ -258,26 +257,6 @@ TEST_F(ChartWindowsTest, BarChartsZoomWithTheMouseAndPiesRefuse)
         EXPECT_FALSE(chart->isZoomed());
     }
     EXPECT_EQ(messages(), 0);
-}
-
-TEST(ChartPage, FifteenPercentMarginsBesideTheLongerSideAndTheAspectKept)
-{
-    const QRectF wide = chartPageRect({1000, 1400}, {337, 201});
-    EXPECT_DOUBLE_EQ(wide.left(), 150);
-    EXPECT_DOUBLE_EQ(wide.right(), 850);
-    EXPECT_NEAR(wide.width() / wide.height(), 337.0 / 201.0, 1e-9);
-    EXPECT_NEAR(wide.top(), 1400 - wide.bottom(), 1e-9);
-    const QRectF tall = chartPageRect({1000, 1400}, {200, 300});
-    EXPECT_DOUBLE_EQ(tall.top(), 210);
-    EXPECT_DOUBLE_EQ(tall.bottom(), 1190);
-    EXPECT_NEAR(tall.left(), 1000 - tall.right(), 1e-9);
-    // Wide but nearly square on a low area, where 70 % of the width would be
-    // too tall: as large as fits, centred.
-    const QRectF low = chartPageRect({1400, 800}, {400, 390});
-    EXPECT_NEAR(low.top(), 0, 1e-9);
-    EXPECT_NEAR(low.bottom(), 800, 1e-9);
-    EXPECT_NEAR(low.width() / low.height(), 400.0 / 390.0, 1e-9);
-    EXPECT_NEAR(low.left(), 1400 - low.right(), 1e-9);
 }
 
 // --------------------------------------------------------------- printing

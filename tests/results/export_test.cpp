@@ -3,6 +3,7 @@
 #include "tests/results/results_fixture.h"
 
 #include "results/chart_window.h"
+#include "shell/chart_saving.h"
 #include "shell/decorative_chart.h"
 #include "shell/tform1.h"
 #include "tests/support/worked_example.h"
@@ -270,6 +271,11 @@ TEST_F(ExportTest, RightClickOpensTheChartsMenuAndRightDragPans)
     ASSERT_NE(window, nullptr);
     chart::ChartWidget* chart = window->chart();
     const QPoint centre = chart->rect().center();
+    // What a screen reader calls the columns of the chart's table of points.
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(chart);
+    ASSERT_TRUE(table && table->tableInterface());
+    EXPECT_EQ(table->tableInterface()->columnDescription(0), QStringLiteral("Etykieta"));
+    EXPECT_EQ(table->tableInterface()->columnDescription(1), QStringLiteral("Wartość"));
 
     for (const bool onPress : {true, false}) {
         SCOPED_TRACE(onPress ? "menu asked on the press" : "menu asked after the release");
@@ -367,6 +373,90 @@ TEST_F(ExportTest, SavesEachFormatAndLeavesNothingWhereItCannotWrite)
     ASSERT_TRUE(info.waitForFinished());
     EXPECT_TRUE(info.readAllStandardOutput().contains("Pages:           1"));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 4);  // no temporary file left
+}
+
+// The name is settled, extension and all, before anything is replaced: a
+// file already there is replaced only when the user says so.
+TEST_F(ExportTest, SavingAsksBeforeReplacingTheFileItWouldWrite)
+{
+    enterAndShow(workedExampleEntries());
+    TForm7* window = openChart("BitBtn6", "Form7");
+    ASSERT_NE(window, nullptr);
+    QAction* save = actionNamed(window->chart(), QStringLiteral("&Zapisz wykres…"));
+    ASSERT_NE(save, nullptr);
+    QTemporaryDir folder;
+    const auto contents = [&folder](const QString& name) {
+        QFile file(folder.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QString existing = QStringLiteral("Wykorzystanie 04.2009.png");
+    QFile old(folder.filePath(existing));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("dawny wykres");
+    old.close();
+
+    struct Case {
+        const char* name;
+        QString chosen;  // as the dialog returns it, with the PNG filter chosen
+        bool yes;        // the answer to a question
+        QString asked;    // the file a question names, if one is asked
+        QString written;  // the file holding a new PNG afterwards, if any
+    };
+    const Case cases[] = {
+        {"a dot in the name, the file there, no", QStringLiteral("Wykorzystanie 04.2009"), false, existing, {}},
+        {"a dot in the name, the file there, yes", QStringLiteral("Wykorzystanie 04.2009"), true, existing, existing},
+        {"another picture's extension", QStringLiteral("x.jpg"), false, {}, QStringLiteral("x.png")},
+        {"no extension, that file there now, no", QStringLiteral("x"), false, QStringLiteral("x.png"), {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        dialogs.fake.calls.clear();
+        dialogs.fake.saveFile = folder.filePath(c.chosen);
+        dialogs.fake.saveFilter = 0;
+        dialogs.fake.answerYes = c.yes;
+        save->trigger();
+        ASSERT_EQ(dialogs.fake.count("save"), 1);
+        ASSERT_EQ(dialogs.fake.count("question"), c.asked.isEmpty() ? 0 : 1);
+        if (!c.asked.isEmpty()) {
+            EXPECT_TRUE(dialogs.fake.calls.last().text.contains(c.asked)) << dialogs.fake.calls.last().text.toStdString();
+            if (!c.yes) {
+                EXPECT_EQ(contents(c.asked).left(4), c.asked == existing ? QByteArray("dawn") : QByteArray("\x89PNG"));
+            }
+        }
+        EXPECT_EQ(messages(), 0);
+        if (!c.written.isEmpty()) {
+            EXPECT_TRUE(contents(c.written).startsWith("\x89PNG"));
+        }
+    }
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("x.jpg.png"))));
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("x.jpg"))));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2);
+}
+
+// Two charts in one window: Ctrl+C copies the one the user last clicked.
+TEST_F(ExportTest, CtrlCCopiesTheChartLastClickedWhereAWindowHasTwo)
+{
+    QWidget window;
+    auto* first = new chart::ChartWidget(&window);
+    auto* second = new chart::ChartWidget(&window);
+    first->setGeometry(0, 0, 200, 150);
+    second->setGeometry(200, 0, 180, 120);
+    offerChartExport(first, &window);
+    offerChartExport(second, &window);
+    window.resize(400, 160);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    for (chart::ChartWidget* chart : {second, first}) {
+        QTest::mouseClick(chart, Qt::LeftButton, {}, chart->rect().center());
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(&window, Qt::Key_C, Qt::ControlModifier);
+        ASSERT_NE(clipboard(), nullptr);
+        ASSERT_TRUE(clipboard()->hasImage());
+        const QImage picture = qvariant_cast<QImage>(clipboard()->imageData());
+        EXPECT_EQ(picture.size(), chart->size() * chart->devicePixelRatio());
+    }
 }
 
 }  // namespace

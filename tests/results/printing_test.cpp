@@ -3,7 +3,6 @@
 #include "tests/results/results_fixture.h"
 
 #include "chart/chart_widget.h"
-#include "results/chart_printing.h"
 #include "results/chart_window.h"
 
 #include <QFile>
@@ -183,6 +182,35 @@ QRectF boxOf(const QList<PrintedWord>& words)
     return box;
 }
 
+// A printed chart (its panel is all ink, read back at 30 dots per inch): as
+// large as 15 % of the drawing area beside its longer side allows, never
+// nearer than that to any edge, in its on-screen proportions, centred.
+void expectChartWithRoomOnEverySide(const QString& pdf, const QSizeF& page, const QRectF& inside, const QSize& onScreen)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    runTool("pdftoppm", {"-r", "30", "-gray", "-singlefile", pdf, dir.filePath("page")});
+    const QRectF fraction = inkBox(dir.filePath("page.pgm"));
+    ASSERT_FALSE(fraction.isEmpty());
+    const QRectF ink(fraction.left() * page.width(), fraction.top() * page.height(), fraction.width() * page.width(),
+                     fraction.height() * page.height());
+    const qreal pixel = 72.0 / 30;
+    const qreal left = ink.left() - inside.left(), right = inside.right() - ink.right();
+    const qreal top = ink.top() - inside.top(), bottom = inside.bottom() - ink.bottom();
+    const auto where = [&] {
+        return "chart at " + std::to_string(ink.left()) + ", " + std::to_string(ink.top()) + " - " +
+               std::to_string(ink.right()) + ", " + std::to_string(ink.bottom()) + " pt";
+    };
+    EXPECT_GT(left, 0.15 * inside.width() - 2 * pixel) << where();
+    EXPECT_GT(right, 0.15 * inside.width() - 2 * pixel) << where();
+    EXPECT_GT(top, 0.15 * inside.height() - 2 * pixel) << where();
+    EXPECT_GT(bottom, 0.15 * inside.height() - 2 * pixel) << where();
+    EXPECT_NEAR(std::min(left / inside.width(), top / inside.height()), 0.15, 2 * pixel / inside.height()) << where();
+    EXPECT_NEAR(left, right, 2 * pixel);
+    EXPECT_NEAR(top, bottom, 2 * pixel);
+    EXPECT_NEAR(ink.width() / ink.height(), qreal(onScreen.width()) / onScreen.height(), 0.03);
+}
+
 TEST_P(PaperTest, EveryWordIsPrintedInsideTheChosenMargins)
 {
     const auto& [printout, paper] = GetParam();
@@ -220,15 +248,7 @@ TEST_P(PaperTest, EveryWordIsPrintedInsideTheChosenMargins)
     EXPECT_EQ(printed.join(' ').toStdString(), expected.join(' ').toStdString());
 
     if (auto* chartWindow = qobject_cast<TForm7*>(window)) {
-        // The chart's 15 % inside the margins; its panel is all ink.
-        runTool("pdftoppm", {"-r", "30", "-gray", "-singlefile", pdf, dir.filePath("page")});
-        const QRectF ink = inkBox(dir.filePath("page.pgm"));
-        const QRectF expectedRect = chartPageRect(inside.size(), QSizeF(chartWindow->chart()->size())).translated(margin, margin);
-        const qreal pixel = 72.0 / 30;
-        EXPECT_NEAR(ink.left() * page.width(), expectedRect.left(), 2 * pixel);
-        EXPECT_NEAR(ink.right() * page.width(), expectedRect.right(), 2 * pixel);
-        EXPECT_NEAR(ink.top() * page.height(), expectedRect.top(), 2 * pixel);
-        EXPECT_NEAR(ink.bottom() * page.height(), expectedRect.bottom(), 2 * pixel);
+        expectChartWithRoomOnEverySide(pdf, page, inside, chartWindow->chart()->size());
         return;
     }
     // A window as large as fits, at most its on-screen size (where the A4
@@ -250,6 +270,29 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) {
         return std::string(std::get<0>(info.param).window) + "_" + std::get<1>(info.param).name;
     });
+
+// On landscape paper a chart that is nearly square would fill the whole
+// height if it took 70 % of the width.
+TEST_F(ResultsTest, NearlySquareChartOnLandscapePaperKeepsRoomOnEverySide)
+{
+    auto* window = qobject_cast<TForm7*>(showWorkedExample({"Form7", "BitBtn6", "Button1"}));
+    ASSERT_NE(window, nullptr);
+    window->chart()->resize(300, 290);
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    dialogs.fake.confirmPrint = true;
+    dialogs.fake.pdfFile = dir.filePath("landscape.pdf");
+    dialogs.fake.paper = QPageSize(QPageSize::A4);
+    dialogs.fake.orientation = QPageLayout::Landscape;
+    dialogs.fake.marginsMm = QMarginsF(10, 10, 10, 10);
+    click("Form7", "Button1");
+    settle();
+    ASSERT_EQ(messages(), 0);
+    const QSizeF page = QPageSize(QPageSize::A4).size(QPageSize::Point).transposed();
+    const qreal margin = 10 * 72 / 25.4;
+    const QRectF inside = QRectF(QPointF(), page).adjusted(margin, margin, -margin, -margin);
+    expectChartWithRoomOnEverySide(dialogs.fake.pdfFile, page, inside, window->chart()->size());
+}
 
 }  // namespace
 }  // namespace termalo::testing
