@@ -27,6 +27,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTableView>
 #include <QTextDocument>
@@ -34,6 +35,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 
 namespace termalo {
@@ -83,9 +85,12 @@ class ComparisonModel : public QAbstractTableModel {
 public:
     explicit ComparisonModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-    void show(const MonthComparison* comparison)
+    // Shows `comparison` once `change` has made it anew: views see the old
+    // one until the reset begins, and the new one after.
+    void show(const MonthComparison* comparison, const std::function<void()>& change)
     {
         beginResetModel();
+        change();
         comparison_ = comparison;
         endResetModel();
     }
@@ -339,6 +344,10 @@ MonthComparisonWindow::MonthComparisonWindow(QWidget* parent) : QWidget(parent, 
     chart_->setObjectName(QStringLiteral("Chart"));
     chart_->setFocusPolicy(Qt::StrongFocus);
     chart_->setMinimumHeight(160);
+    for (QAction* action : chart_->actions()) {
+        if (action->shortcut() == QKeySequence(QKeySequence::Copy))
+            action->setShortcutContext(Qt::WidgetShortcut);
+    }
     auto* saveChart = new QAction(QStringLiteral("&Zapisz wykres…"), chart_);
     connect(saveChart, &QAction::triggered, chart_, [this] { runGuarded([this] { saveChartAs(chart_); }); });
     chart_->addAction(saveChart);
@@ -368,8 +377,9 @@ MonthComparisonWindow::MonthComparisonWindow(QWidget* parent) : QWidget(parent, 
         {"&Dodaj miesiące…", QKeySequence::Open, [this] { chooseFiles(); }},
         {"Dodaj &folder…", QKeySequence(), [this] { chooseFolder(); }},
         {"Dodaj miesiąc z &ekranów", QKeySequence(), [this] { addEnteredMonth(); }},
-        {"&Kopiuj", QKeySequence::Copy, [this] { copyTable(); }},
-        {"&Drukuj…", QKeySequence::Print, [this] { printTable(); }},
+        // Ctrl+C copies what has the focus: the table here, the chart its picture.
+        {"&Kopiuj", QKeySequence(), [this] { copyTable(); }},
+        {"D&rukuj…", QKeySequence::Print, [this] { printTable(); }},
         {"&Wyczyść", QKeySequence(), [this] { clearMonths(); }},
     };
     auto* buttons = new QHBoxLayout;
@@ -395,12 +405,20 @@ MonthComparisonWindow::MonthComparisonWindow(QWidget* parent) : QWidget(parent, 
     // The chart's own menu where it has the focus, the window's elsewhere.
     offerWindowMenu(this, [this] { return chart_->hasFocus() ? chart_->actions() : actions(); });
 
+    auto* copyShortcut = new QShortcut(QKeySequence::Copy, table_, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(copyShortcut, &QShortcut::activated, this, [this] { runGuarded([this] { copyTable(); }); });
+
     connect(table_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { runGuarded([&] { chartRow(current.row() - 1); }); });
     recompute();
 }
 
-MonthComparisonWindow::~MonthComparisonWindow() = default;
+MonthComparisonWindow::~MonthComparisonWindow()
+{
+    // The table outlives the comparison it shows by a moment: it goes with
+    // the window's children, after the members.
+    static_cast<ComparisonModel*>(model_)->show(nullptr, [] {});
+}
 
 void MonthComparisonWindow::addFiles(const QStringList& files)
 {
@@ -497,8 +515,9 @@ void MonthComparisonWindow::recompute()
 {
     const QWidget* form4 = WindowRegistry::find(QStringLiteral("Form4"));
     const QList<MonthComparison::Row> rows = form4 ? indicatorRows(form4) : QList<MonthComparison::Row>();
-    comparison_ = compareMonths(sources_, rows, TForm4::regionalNumberFormat());
-    static_cast<ComparisonModel*>(model_)->show(&comparison_);
+    static_cast<ComparisonModel*>(model_)->show(&comparison_, [&] {
+        comparison_ = compareMonths(sources_, rows, TForm4::regionalNumberFormat());
+    });
     table_->resizeColumnsToContents();
     table_->resizeRowsToContents();
     // Neighbouring figures of one group share one cell for its name.
