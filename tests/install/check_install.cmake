@@ -49,7 +49,7 @@ if(NOT result EQUAL 0 OR NOT EXISTS ${PREFIX}/../mime-check/application/x-termal
   message(FATAL_ERROR "the shared MIME database does not take share/mime/packages/termalo.xml: ${out}${err}")
 endif()
 file(STRINGS ${PREFIX}/share/applications/termalo.desktop mime_types REGEX "^MimeType=")
-if(NOT mime_types STREQUAL "MimeType=application/x-termalo-month;")
+if(NOT mime_types MATCHES "^MimeType=application/x-termalo-month\\\\?;$")
   message(FATAL_ERROR "the desktop entry does not open month files: '${mime_types}'")
 endif()
 
