@@ -6,9 +6,16 @@
 #include "help/tform15.h"
 #include "help/tform6.h"
 #include "results/chart_window.h"
+#include "results/month_actions.h"
 #include "results/tform4.h"
 #include "results/tform5.h"
+#include "shell/application.h"
+#include "shell/month_files.h"
 #include "shell/tform1.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QTimer>
 
 namespace termalo {
 
@@ -50,6 +57,7 @@ void startUp()
         [] { return new TForm32; },
         [] { return new TForm33; },
     });
+    offerMonthActions();
 }
 
 }  // namespace termalo
@@ -58,7 +66,14 @@ namespace termalo {
 
 int runProgram()
 {
-    return runProgramUsing(startUp);
+    // `termalo FILE.termalo`: the month is opened once the main window is up.
+    const QStringList arguments = QCoreApplication::arguments();
+    const QString file = arguments.size() > 1 ? arguments.at(1) : QString();
+    return runProgramUsing([file] {
+        startUp();
+        if (!file.isEmpty())
+            QTimer::singleShot(0, [file] { runGuarded([&file] { openMonthFile(file); }); });
+    });
 }
 
 }  // namespace termalo

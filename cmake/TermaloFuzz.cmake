@@ -21,7 +21,7 @@ if(TERMALO_FUZZ)
       # The core's sources may have changed: let the sub-build decide.
       BUILD_ALWAYS ON
       INSTALL_COMMAND "")
-    foreach(target number_syntax engine_report display_text)
+    foreach(target number_syntax engine_report display_text month_file)
       # New inputs go to a scratch folder in the build tree; the seeds in the
       # repository are only read.
       set(scratch ${fuzz_dir}/found/${target})

@@ -7,6 +7,8 @@ set(TERMALO_METAINFO_FILE ${PROJECT_SOURCE_DIR}/resources/desktop/example.termal
 install(TARGETS termalo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${TERMALO_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${TERMALO_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The type of month files, so that a file manager opens them with the program.
+install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/termalo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 
 # The Debian revision of the package: 1.0-1 is the first package of release 1.0.

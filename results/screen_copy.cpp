@@ -175,7 +175,8 @@ FigureTable figureTable(const QWidget* window)
             }
             figureSeen = true;
             const QString value = line.last().label->text();
-            table.rows.append({title.join(QLatin1Char(' ')).simplified(), joined(line.first(line.size() - 1)), value});
+            table.rows.append({title.join(QLatin1Char(' ')).simplified(), joined(line.first(line.size() - 1)), value,
+                               line.last().label->objectName()});
         }
     }
     return table;

@@ -19,6 +19,7 @@ struct FigureTable {
         QString group;
         QString item;
         QString value;
+        QString valueControl;  // the name of the label showing the value
     };
     QList<Row> rows;
 };

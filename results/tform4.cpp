@@ -44,10 +44,11 @@ TForm4::TForm4(QWidget* parent) : Form(parent), ui(std::make_unique<Ui::TForm4>(
     addTimer(QStringLiteral("Timer1"), 1000);
 
     // The whole screen as a table, for a spreadsheet or a mail.
-    QAction* copy = termalo::addCopyAction(this, QStringLiteral("&Kopiuj"), [this] {
+    termalo::addCopyAction(this, QStringLiteral("&Kopiuj"), [this] {
         QGuiApplication::clipboard()->setMimeData(termalo::figureTableMimeData(termalo::figureTable(this)));
     });
-    termalo::offerWindowMenu(this, [copy] { return QList<QAction*>{copy}; });
+    // The window's actions: "Kopiuj" first, then what the program adds (the month files).
+    termalo::offerWindowMenu(this, [this] { return actions(); });
 }
 
 TForm4::~TForm4() = default;

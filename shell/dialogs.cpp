@@ -52,6 +52,29 @@ public:
             *chosenFilter = std::max<int>(0, int(filters.indexOf(dialog.selectedNameFilter())));
         return dialog.selectedFiles().constFirst();
     }
+
+    QStringList chooseOpenFiles(QWidget* parent, const QString& caption, const QString& folder,
+                                const QStringList& filters, bool several) override
+    {
+        QFileDialog dialog(parent, caption, folder);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(several ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+        dialog.setNameFilters(filters);
+        if (dialog.exec() != QDialog::Accepted)
+            return {};
+        return dialog.selectedFiles();
+    }
+
+    QString chooseFolder(QWidget* parent, const QString& caption, const QString& folder) override
+    {
+        QFileDialog dialog(parent, caption, folder);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
+    }
 };
 
 RealDialogs& realDialogs()

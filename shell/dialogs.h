@@ -32,6 +32,14 @@ public:
     // caller settles the final name first and then asks (askYesNo()).
     virtual QString chooseSaveFile(QWidget* parent, const QString& caption, const QString& suggested,
                                    const QStringList& filters, int* chosenFilter) = 0;
+
+    // The file dialog for opening, showing `folder` and the files that
+    // `filters` name. Returns the chosen paths (none when the user cancels);
+    // with `several`, the user may choose more than one.
+    virtual QStringList chooseOpenFiles(QWidget* parent, const QString& caption, const QString& folder,
+                                        const QStringList& filters, bool several) = 0;
+    // The folder dialog, starting in `folder`; empty when the user cancels.
+    virtual QString chooseFolder(QWidget* parent, const QString& caption, const QString& folder) = 0;
 };
 
 // The port in use: the real dialogs unless a test installed another one.

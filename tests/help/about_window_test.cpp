@@ -26,6 +26,11 @@ public:
     {
         return ++others, QString();
     }
+    QStringList chooseOpenFiles(QWidget*, const QString&, const QString&, const QStringList&, bool) override
+    {
+        return ++others, QStringList();
+    }
+    QString chooseFolder(QWidget*, const QString&, const QString&) override { return ++others, QString(); }
 };
 
 class AboutWindowTest : public UiTest {

@@ -13,6 +13,7 @@ set(expected
     bin/termalo
     share/applications/termalo.desktop
     share/metainfo/example.termalo.termalo.metainfo.xml
+    share/mime/packages/termalo.xml
     share/doc/termalo/copyright
     share/doc/termalo/changelog.Debian.gz
     share/man/man1/termalo.1.gz
@@ -31,8 +32,25 @@ if(not_executable)
 endif()
 
 file(STRINGS ${PREFIX}/share/applications/termalo.desktop exec REGEX "^Exec=")
-if(NOT exec STREQUAL "Exec=termalo")
+if(NOT exec STREQUAL "Exec=termalo %f")
   message(FATAL_ERROR "the desktop entry starts '${exec}', not the installed program")
+endif()
+
+# The month files' type: the shared MIME database of the tree takes it, with
+# the program's desktop entry as their handler.
+find_program(update_mime update-mime-database)
+if(NOT update_mime)
+  message(FATAL_ERROR "update-mime-database is not installed (scripts/setup installs it)")
+endif()
+file(REMOVE_RECURSE ${PREFIX}/../mime-check)
+file(COPY ${PREFIX}/share/mime/packages DESTINATION ${PREFIX}/../mime-check)
+execute_process(COMMAND ${update_mime} ${PREFIX}/../mime-check RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT result EQUAL 0 OR NOT EXISTS ${PREFIX}/../mime-check/application/x-termalo-month.xml)
+  message(FATAL_ERROR "the shared MIME database does not take share/mime/packages/termalo.xml: ${out}${err}")
+endif()
+file(STRINGS ${PREFIX}/share/applications/termalo.desktop mime_types REGEX "^MimeType=")
+if(NOT mime_types MATCHES "^MimeType=application/x-termalo-month\\\\?;$")
+  message(FATAL_ERROR "the desktop entry does not open month files: '${mime_types}'")
 endif()
 
 find_program(appstreamcli appstreamcli)

@@ -30,9 +30,10 @@ function(check_rendering name expected)
   endif()
 endfunction()
 
-set(english "termalo - judge a month of" "REGIONAL SETTINGS" "decimal separator" "long time format")
+set(english "termalo - judge a month of" "REGIONAL SETTINGS" "decimal separator" "long time format"
+    "MONTH FILES" "\"format\": \"termalo-month\"")
 set(polish "termalo - ocena miesiąca działalności" "USTAWIENIA REGIONALNE" "separator dziesiętny"
-    "długi format czasu")
+    "długi format czasu" "PLIKI MIESIĘCY" "\"format\": \"termalo-month\"")
 check_rendering("English page" "${english}" -l ${MAN_DIR}/man1/termalo.1.gz)
 check_rendering("Polish page" "${polish}" -l ${MAN_DIR}/pl/man1/termalo.1.gz)
 check_rendering("man termalo" "${english}" termalo)

@@ -14,7 +14,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QAction>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QRandomGenerator>
@@ -79,8 +83,10 @@ public:
             showWindow();
         else if (choice < 84)
             closeWindow();
-        else if (choice < 90)
+        else if (choice < 88)
             activateWindow();
+        else if (choice < 91)
+            keepMonth();
         else
             clickAnywhere();
         beat();
@@ -211,6 +217,33 @@ private:
         }
     }
 
+    // Saves, opens or compares months through a window's menu, in a scratch
+    // folder holding the months saved so far and a file that is no month.
+    void keepMonth()
+    {
+        doing = "saving, opening or comparing months";
+        QList<QAction*> actions;
+        for (QWidget* w : visibleWindows()) {
+            for (QAction* action : w->actions()) {
+                if (action->text().contains(QStringLiteral("miesi")))
+                    actions << action;
+            }
+        }
+        QAction* action = pick(actions);
+        if (!action)
+            return;
+        const QDir dir(monthFolder);
+        dialogs_->saveFile = dir.filePath(QStringLiteral("month%1").arg(random_.bounded(4)));
+        QStringList files;
+        for (const QString& name : dir.entryList(QDir::Files)) {
+            if (random_.bounded(2) == 0)
+                files << dir.filePath(name);
+        }
+        dialogs_->openFiles = files;
+        dialogs_->answerYes = random_.bounded(2) == 0;
+        action->trigger();
+    }
+
     void showWindow()
     {
         doing = "showing a window";
@@ -245,6 +278,7 @@ private:
 
 public:
     termalo::RecordingDialogs* dialogs_ = nullptr;
+    QString monthFolder;
 
 private:
     QRandomGenerator random_;
@@ -277,6 +311,13 @@ int main(int argc, char** argv)
 
     Monkey monkey(seed);
     monkey.dialogs_ = &dialogs.fake;
+    QTemporaryDir months;
+    monkey.monthFolder = months.path();
+    {
+        QFile notAMonth(QDir(months.path()).filePath(QStringLiteral("notes.txt")));
+        if (notAMonth.open(QIODevice::WriteOnly))
+            notAMonth.write("not a month");
+    }
     QElapsedTimer total;
     total.start();
     long steps = 0;
@@ -290,9 +331,12 @@ int main(int argc, char** argv)
     finished = true;
     dog.join();
 
-    // The one error box the program shows by design: a chart window opened
-    // before its values were computed. Any other is a fault.
-    static const QRegularExpression expected(QStringLiteral("^'.*' is not a valid integer value\\.$"));
+    // The error boxes the program shows by design: a chart window opened
+    // before its values were computed, the file that is no month opened, a
+    // month whose megabyte texts do not fit a month file. Any other is a fault.
+    static const QRegularExpression expected(QStringLiteral(
+        "^('.*' is not a valid integer value|Nie można otworzyć miesiąca z pliku „.*notes\\.txt”: .*|"
+        "Miesiąc nie został zapisany: .*)\\.?$"));
     int errorBoxes = 0;
     int expectedBoxes = 0;
     for (const termalo::RecordingDialogs::Call& call : dialogs.fake.calls) {

@@ -48,6 +48,20 @@ QString RecordingDialogs::chooseSaveFile(QWidget* /*parent*/, const QString& cap
     return saveFile;
 }
 
+QStringList RecordingDialogs::chooseOpenFiles(QWidget* /*parent*/, const QString& caption, const QString& folder,
+                                             const QStringList& /*filters*/, bool several)
+{
+    calls.append({QStringLiteral("open"), caption, folder, Icon::None});
+    openSeveral = several;
+    return several ? openFiles : openFiles.mid(0, 1);
+}
+
+QString RecordingDialogs::chooseFolder(QWidget* /*parent*/, const QString& caption, const QString& folder)
+{
+    calls.append({QStringLiteral("folder"), caption, folder, Icon::None});
+    return openFolder;
+}
+
 int RecordingDialogs::count(const QString& kind) const
 {
     int n = 0;

@@ -17,7 +17,7 @@ namespace termalo {
 class RecordingDialogs : public Dialogs {
 public:
     struct Call {
-        QString kind;  // "message", "question", "print", "url", "save"
+        QString kind;  // "message", "question", "print", "url", "save", "open", "folder"
         QString caption;
         QString text;
         Icon icon = Icon::None;
@@ -34,6 +34,11 @@ public:
     int saveFilter = -1;
     // What the last save dialog offered.
     QStringList saveFilters;
+    // The open dialog's answer (none: cancelled) and the folder dialog's
+    // (empty: cancelled); whether the last open dialog let several be chosen.
+    QStringList openFiles;
+    QString openFolder;
+    bool openSeveral = false;
     // What the user chooses in the print dialog's page setup before confirming:
     // the paper, its orientation and the margins in millimetres (unset: the
     // printer's defaults).
@@ -48,6 +53,11 @@ public:
     // Records the caption and the suggested path (as the call's text).
     QString chooseSaveFile(QWidget* parent, const QString& caption, const QString& suggested,
                            const QStringList& filters, int* chosenFilter) override;
+
+    // Record the caption and the folder shown (as the call's text).
+    QStringList chooseOpenFiles(QWidget* parent, const QString& caption, const QString& folder,
+                                const QStringList& filters, bool several) override;
+    QString chooseFolder(QWidget* parent, const QString& caption, const QString& folder) override;
 
     int count(const QString& kind) const;
 };
