@@ -18,14 +18,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
-// Texts in failure messages as texts.
-static void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace termalo {
 namespace {
 
@@ -353,6 +345,9 @@ TEST_F(TextFieldTest, TheContextMenusEditsCommitTheCompositionFirst)
 
 TEST_F(TextFieldTest, UndoWhileComposingDropsTheCompositionAndNothingElse)
 {
+    field.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&field));
+    field.setFocus();
     const RecordingInputMethod inputMethod(field);
     typeText(&field, QStringLiteral("Zdrój "));
     this->inputMethod(QStringLiteral("ni"), 2);
