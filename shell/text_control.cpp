@@ -337,8 +337,9 @@ void TextControl::select(qsizetype anchor, qsizetype cursor)
 
 QMimeData* TextControl::offerSelection()
 {
+    // The offer made before is let go without a copy: the clipboard deletes
+    // the offer that this one replaces.
     auto* offer = new SelectionOffer(this, selectionFrom(), selectionTo());
-    keepOfferedSelection();
     offered_ = offer;
     return offer;
 }

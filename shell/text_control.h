@@ -56,9 +56,6 @@ public:
     // Characters around the cursor offered to an input method.
     static constexpr qsizetype kSurroundingText = 256;
 
-    // Edits of the same kind made one after another are undone together.
-    enum class EditKind { Typing, Backspace, Delete, Other };
-
     explicit TextControl(QObject* parent = nullptr);
     ~TextControl() override;
 
@@ -114,8 +111,9 @@ public:
     bool commitComposition();
 
     // The selection as other programs get it (the X11 PRIMARY selection), for
-    // the clipboard to own. It is read from the text when a program asks;
-    // when the text is about to change, it keeps the selected part only.
+    // the clipboard to own in place of the one offered before. It is read from
+    // the text when a program asks; when the text is about to change, it keeps
+    // a copy of the selected part only.
     QMimeData* offerSelection();
 
     // Whole characters and words of the text (see text_boundaries.h).
@@ -141,6 +139,8 @@ signals:
     void inputMethodResetRequested();
 
 private:
+    // Edits of the same kind made one after another are undone together.
+    enum class EditKind { Typing, Backspace, Delete, Other };
     struct Step {
         qsizetype position = 0;
         QString removed;  // what the edit took out

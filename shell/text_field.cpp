@@ -48,11 +48,11 @@ TextField::TextField(QWidget* parent) : QWidget(parent), viewport_(control_, *th
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setAcceptDrops(true);
 
-    connect(&control_, &TextControl::textReplaced, this, &TextField::textReplaced);
-    connect(&control_, &TextControl::cursorMoved, this, &TextField::cursorMoved);
+    connect(&control_, &TextControl::textReplaced, this, &TextField::followText);
+    connect(&control_, &TextControl::cursorMoved, this, &TextField::followCursor);
     connect(&control_, &TextControl::textChanged, this, &TextField::textChanged);
     connect(&control_, &TextControl::textEdited, this, &TextField::textEdited);
-    connect(&control_, &TextControl::compositionChanged, this, &TextField::compositionChanged);
+    connect(&control_, &TextControl::compositionChanged, this, &TextField::followComposition);
     // The input method is asked only while it serves this field.
     connect(&control_, &TextControl::inputMethodCommitRequested, this, [this] {
         if (hasFocus())
@@ -68,14 +68,14 @@ TextField::~TextField() = default;
 
 // ---- What the control tells --------------------------------------------------
 
-void TextField::textReplaced(const TextChange* change)
+void TextField::followText(const TextChange* change)
 {
     viewport_.invalidate();
     if (change)
         announceTextChange(this, *change);
 }
 
-void TextField::cursorMoved(qsizetype oldCursor, qsizetype oldAnchor)
+void TextField::followCursor(qsizetype oldCursor, qsizetype oldAnchor)
 {
     viewport_.scrollToCursor();
     if (hasFocus())
@@ -97,7 +97,7 @@ void TextField::cursorMoved(qsizetype oldCursor, qsizetype oldAnchor)
         emit selectionChanged();
 }
 
-void TextField::compositionChanged()
+void TextField::followComposition()
 {
     viewport_.invalidate();
     viewport_.scrollToCursor();

@@ -122,10 +122,11 @@ protected:
 private:
     friend class TextFieldAccessible;
 
-    // What the control tells.
-    void textReplaced(const TextChange* change);
-    void cursorMoved(qsizetype oldCursor, qsizetype oldAnchor);
-    void compositionChanged();
+    // What follows the control's changes: the layout, scrolling, the caret,
+    // assistive technology, the offered selection and the signals.
+    void followText(const TextChange* change);
+    void followCursor(qsizetype oldCursor, qsizetype oldAnchor);
+    void followComposition();
 
     QRect textRect() const;
     qsizetype positionAt(QPoint point) const { return viewport_.positionAt(point); }
