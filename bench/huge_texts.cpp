@@ -73,6 +73,39 @@ double milliseconds(Action&& action)
     return double(clock.nsecsElapsed()) / 1e6;
 }
 
+// A keystroke at the end of a full field, on average: with nothing selected
+// before it, or right after a character was selected and let go again.
+double keystroke(termalo::TextField* edit, bool afterASelection)
+{
+    constexpr int kKeys = 10;
+    double total = 0;
+    QTest::keyClick(edit, Qt::Key_End);
+    for (int i = 0; i < kKeys; ++i) {
+        if (afterASelection) {
+            QTest::keyClick(edit, Qt::Key_Left, Qt::ShiftModifier);
+            QTest::keyClick(edit, Qt::Key_Right);
+        }
+        total += milliseconds([&] { QTest::keyClick(edit, Qt::Key_5); });
+    }
+    return total / kKeys;
+}
+
+// Typing after a selection costs what typing anywhere else costs: the
+// selection offered to other programs (the X11 PRIMARY selection) is not a
+// copy of the whole text, and keeps no copy of it alive.
+void typingAfterASelection(termalo::TextField* edit)
+{
+    const bool offered = QGuiApplication::clipboard()->supportsSelection();
+    const double anywhere = keystroke(edit, false);
+    const double before = statusMb("VmRSS:");
+    const double afterASelection = keystroke(edit, true);
+    std::printf("  a keystroke in a full field: %.2f ms; right after a selection: %.2f ms, resident set %+.0f MB\n",
+                anywhere, afterASelection, statusMb("VmRSS:") - before);
+    if (!offered)
+        std::printf("    (this platform offers no selection to other programs; on X11: "
+                    "xvfb-run -a env QT_QPA_PLATFORM=xcb build/bench/huge_texts)\n");
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -138,6 +171,7 @@ int main(int argc, char** argv)
         (void)form3->grab();
     });
     std::printf("  End, a digit, Backspace, Home and a repaint in a full field: %.0f ms\n", typing);
+    typingAfterASelection(last);
 
     QWidget* form4 = termalo::WindowRegistry::find(QStringLiteral("Form4"));
     const double show4 = milliseconds([&] {

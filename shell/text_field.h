@@ -1,17 +1,13 @@
 #pragma once
 
+#include "shell/text_control.h"
+#include "shell/text_viewport.h"
+
 #include <QBasicTimer>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <QTextLayout>
 #include <QWidget>
-
-#include <algorithm>
-#include <cstdlib>
-#include <deque>
-#include <memory>
-#include <optional>
 
 class QMenu;
 
@@ -21,20 +17,21 @@ class TextFieldAccessible;
 
 // A single-line edit box for texts of any length.
 //
-// It keeps the whole text but lays out only the part that can be seen: the
-// characters from the first one shown up to the right edge. Typing, moving
-// the cursor and painting cost the same with ten characters as with ten
-// million. The undo history is bounded (kUndoBudget characters over all its
-// steps); a step larger than that, such as deleting a whole huge text, clears
-// the history instead of being kept.
+// It is built as Qt's own line edit is: a TextControl owns the text, the
+// cursor, the selection, the input method's composition and the undo steps,
+// and keeps their rules; a TextViewport lays out only the part of the text
+// that can be seen (a ShownLine) and scrolls it; the widget turns events into
+// the control's operations and paints. Typing, moving the cursor and painting
+// cost the same with ten characters as with ten million.
 //
 // The interface follows the line edit's where the program and its users rely
 // on it: text, selection, cursor, clipboard, undo and redo, the usual keys, the
 // mouse, dragging and dropping text, an input method and the context menu.
 // What an input method composes is shown at the cursor, in the input method's
 // formats, until it is committed: by the input method, or by the field on a
-// click elsewhere or a loss of focus. Every change of a selection offers it to
-// other programs as the X11 PRIMARY selection, where the platform has one.
+// click elsewhere, any edit or a loss of focus. Every change of a selection
+// offers it to other programs as the X11 PRIMARY selection, where the
+// platform has one.
 //
 // A screen reader reads and edits it as text (see TextFieldAccessible); while
 // one listens, every edit, cursor move and selection is announced to it, a
@@ -45,52 +42,52 @@ class TextField : public QWidget {
     Q_PROPERTY(bool frame READ hasFrame WRITE setFrame)
 
 public:
-    static constexpr qsizetype kUndoBudget = qsizetype(1) << 18;
-    static constexpr qsizetype kAnnouncedCharacters = 1024;
+    static constexpr qsizetype kUndoBudget = TextControl::kUndoBudget;
+    static constexpr qsizetype kAnnouncedCharacters = TextControl::kAnnouncedCharacters;
 
     explicit TextField(QWidget* parent = nullptr);
     ~TextField() override;
 
     // The text, shared and not copied.
-    const QString& text() const { return text_; }
+    const QString& text() const { return control_.text(); }
     // Replaces the whole text as a program would: the history is cleared, the
     // cursor goes to the end. Emits textChanged when the text differs.
-    void setText(const QString& text);
+    void setText(const QString& text) { control_.setText(text); }
     void clear() { setText(QString()); }
 
     bool hasFrame() const { return frame_; }
     void setFrame(bool frame);
 
-    qsizetype cursorPosition() const { return cursor_; }
-    void setCursorPosition(qsizetype position);
-    bool hasSelectedText() const { return cursor_ != anchor_; }
-    QString selectedText() const;
+    qsizetype cursorPosition() const { return control_.cursor(); }
+    void setCursorPosition(qsizetype position) { control_.moveCursor(position); }
+    bool hasSelectedText() const { return control_.hasSelection(); }
+    QString selectedText() const { return control_.selectedText(); }
     // -1 without a selection.
-    qsizetype selectionStart() const { return hasSelectedText() ? std::min(cursor_, anchor_) : -1; }
-    qsizetype selectionLength() const { return std::abs(cursor_ - anchor_); }
+    qsizetype selectionStart() const { return hasSelectedText() ? control_.selectionFrom() : -1; }
+    qsizetype selectionLength() const { return control_.selectionTo() - control_.selectionFrom(); }
     // Selects `length` characters from `start` (a negative length selects to the left).
-    void setSelection(qsizetype start, qsizetype length);
-    void selectAll();
-    void deselect();
+    void setSelection(qsizetype start, qsizetype length) { control_.setSelection(start, length); }
+    void selectAll() { control_.selectAll(); }
+    void deselect() { control_.deselect(); }
 
     // Edits as the user makes them: each can be undone and emits textEdited.
-    void insert(const QString& text);  // replaces the selection
-    void backspace();
-    void del();
-    void cut();
-    void copy() const;
-    void paste();
-    void undo();
-    void redo();
-    bool isUndoAvailable() const { return !undo_.empty(); }
-    bool isRedoAvailable() const { return !redo_.empty(); }
+    void insert(const QString& text) { control_.insert(text); }  // replaces the selection
+    void backspace() { control_.backspace(); }
+    void del() { control_.del(); }
+    void cut() { control_.cut(); }
+    void copy() const { control_.copy(); }
+    void paste() { control_.paste(); }
+    void undo() { control_.undo(); }
+    void redo() { control_.redo(); }
+    bool isUndoAvailable() const { return control_.isUndoAvailable(); }
+    bool isRedoAvailable() const { return control_.isRedoAvailable(); }
 
     // Inline completion: typing at the end of the text that begins one of
     // `completions` (exact case) adds the rest of it, selected.
-    void setCompletions(const QStringList& completions) { completions_ = completions; }
+    void setCompletions(const QStringList& completions) { control_.setCompletions(completions); }
 
     // The index of the first character shown at the left edge.
-    qsizetype firstShown() const { return firstShown_; }
+    qsizetype firstShown() const { return viewport_.firstShown(); }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -125,118 +122,39 @@ protected:
 private:
     friend class TextFieldAccessible;
 
-    enum class EditKind { Typing, Backspace, Delete, Other };
-    struct Step {
-        qsizetype position = 0;
-        QString removed;           // what the edit took out
-        qsizetype insertedLength = 0;
-        QString inserted;          // kept only while the step waits to be redone
-        qsizetype cursorBefore = 0;
-        qsizetype anchorBefore = 0;
-        EditKind kind = EditKind::Other;
-        bool joined = false;  // undone and redone together with the step before it
-    };
-    // What an input method composes at the cursor: shown, not yet part of the text.
-    struct Composition {
-        QString text;
-        int caret = 0;  // where the input method puts the caret in it
-        bool caretShown = true;
-        QList<QTextLayout::FormatRange> formats;  // from its first character
-    };
-    struct ShownLine;
+    // What follows the control's changes: the layout, scrolling, the caret,
+    // assistive technology, the offered selection and the signals.
+    void followText(const TextChange* change);
+    void followCursor(qsizetype oldCursor, qsizetype oldAnchor);
+    void followComposition();
 
-    // The one place the text changes through an edit.
-    void replaceRange(qsizetype start, qsizetype end, const QString& with, EditKind kind);
-    void splice(qsizetype position, qsizetype length, const QString& with);
-    void finishEdit(qsizetype oldCursor, qsizetype oldAnchor);
-    void clearRedo();
-    void record(Step step);
-    void keepWithinBudget();
-    void clearHistory();
-    bool undoStep();
-    bool redoStep();
-    void moveCursor(qsizetype position, bool select);
-    void cursorMoved(qsizetype oldCursor, qsizetype oldAnchor);
-    // A change of the text for assistive technology: [position, position +
-    // removedLength) became `inserted`; `removed` keeps the start of what went.
-    struct Change {
-        qsizetype position = 0;
-        QString removed;
-        qsizetype removedLength = 0;
-        QString inserted;
-    };
-    Change changeOf(qsizetype position, qsizetype length, const QString& with) const;
-    void announce(const Change& change);
-    void completeInline();
-    bool handleStandardKey(QKeyEvent* event);
-    // Makes the composition part of the text (when the input method does not).
-    void commitComposition();
-    // Forgets the composition, and makes the input method forget it.
-    void resetComposition();
-
-    // Characters: whole graphemes and words, looked for near a position only.
-    qsizetype nextCharacter(qsizetype position) const;
-    qsizetype previousCharacter(qsizetype position) const;
-    qsizetype nextWord(qsizetype position) const;
-    qsizetype previousWord(qsizetype position) const;
-    qsizetype wordEnd(qsizetype position) const;
-    qsizetype safeBoundary(qsizetype position) const;
-
-    // The part that can be seen.
     QRect textRect() const;
-    QPointF textOrigin() const;
-    const ShownLine& shownLine() const;
-    // Characters [start, end) laid out, with the composition when the cursor is among them.
-    ShownLine layOut(qsizetype start, qsizetype end) const;
-    // Where the caret is in a laid-out line that holds the cursor.
-    int caretInLayout(const ShownLine& shown) const;
-    void invalidateShown();
-    void scrollToCursor();
-    // Where to start showing so that the text up to `end` ends at the right edge.
-    struct Scroll {
-        qsizetype first;
-        qreal shift;
-    };
-    Scroll scrollShowingUpTo(qsizetype end) const;
-    qsizetype positionAt(QPoint point) const;
-    QRect cursorRect() const;
-    // Where the character at `position` is drawn; empty when it cannot be seen.
-    QRect characterRect(qsizetype position) const;
-
+    qsizetype positionAt(QPoint point) const { return viewport_.positionAt(point); }
+    // The position at `point` in the text as it is once the composition is committed, which this does.
+    qsizetype positionCommitting(QPoint point);
+    // A click into the composition is the input method's: true when it was one.
+    bool clickedIntoComposition(QPoint point);
+    QRect characterRect(qsizetype position) const { return viewport_.characterRect(position); }
+    void refresh();
     void startBlinking();
     void stopBlinking();
-    void offerSelection() const;
+    void offerSelection();
     void dragSelection();
 
-    QString text_;
-    qsizetype cursor_ = 0;
-    qsizetype anchor_ = 0;
-    qsizetype firstShown_ = 0;
-    qreal shift_ = 0;  // pixels of the first shown character hidden on the left
+    TextControl control_;
+    TextViewport viewport_;
     bool frame_ = true;
-    Composition composition_;
-    std::optional<Change> unannounced_;  // made by splice(), told by finishEdit()
-
-    std::deque<Step> undo_;
-    std::deque<Step> redo_;
-    qsizetype historyCharacters_ = 0;
-    bool separated_ = true;  // the next edit starts a step of its own
-
-    QStringList completions_;
 
     QBasicTimer blinkTimer_;
     bool cursorShown_ = false;
     bool selectingWithMouse_ = false;
-    bool mayDrag_ = false;     // pressed on the selection, not yet dragged
+    bool mayDrag_ = false;  // pressed on the selection, not yet dragged
     QPoint dragStart_;
     QBasicTimer tripleClickTimer_;  // runs after a double click: a third click selects everything
     QPoint tripleClickAt_;
-    bool joinNext_ = false;     // the next recorded step joins the one before it
     bool movedWithin_ = false;  // the last drag was dropped into this field
     qsizetype dropAt_ = -1;     // where a text dragged over the field would go
     QPointer<QMenu> menu_;
-
-    mutable std::unique_ptr<ShownLine> shown_;
 };
 
 }  // namespace termalo

@@ -1,5 +1,6 @@
 #include "shell/text_field_accessible.h"
 
+#include "shell/text_control.h"
 #include "shell/text_field.h"
 #include "shell/text_limits.h"
 
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace termalo {
 
@@ -27,6 +29,84 @@ struct Span {
 bool atItemEdge(const QTextBoundaryFinder& finder)
 {
     return finder.boundaryReasons() & (QTextBoundaryFinder::StartOfItem | QTextBoundaryFinder::EndOfItem);
+}
+
+std::optional<QTextBoundaryFinder::BoundaryType> finderType(QAccessible::TextBoundaryType boundaryType)
+{
+    switch (boundaryType) {
+    case QAccessible::CharBoundary:
+        return QTextBoundaryFinder::Grapheme;
+    case QAccessible::WordBoundary:
+        return QTextBoundaryFinder::Word;
+    case QAccessible::SentenceBoundary:
+        return QTextBoundaryFinder::Sentence;
+    default:
+        return std::nullopt;
+    }
+}
+
+using Side = TextFieldAccessible::Side;
+
+// The item before, at or after place `p` of a stretch of text.
+Span itemIn(QStringView stretch, qsizetype p, QTextBoundaryFinder::BoundaryType type, Side side)
+{
+    const qsizetype length = stretch.size();
+    QTextBoundaryFinder finder(type, stretch.data(), length);
+    const auto next = [&finder, length] {
+        const qsizetype q = finder.toNextBoundary();
+        return q < 0 ? length : q;
+    };
+    const auto previous = [&finder] { return std::max<qsizetype>(0, finder.toPreviousBoundary()); };
+    // The edges of items that the finder comes to next, going on or back.
+    const auto nextEdge = [&] {
+        qsizetype q = length;
+        do
+            q = next();
+        while (q < length && !atItemEdge(finder));
+        return q;
+    };
+    const auto previousEdge = [&](qsizetype q) {
+        while (q > 0) {
+            q = previous();
+            if (atItemEdge(finder))
+                break;
+        }
+        return q;
+    };
+    finder.setPosition(p);
+    if (side == Side::After) {
+        const qsizetype start = nextEdge();
+        return {start, start < length ? nextEdge() : start};
+    }
+    while (p > 0 && !atItemEdge(finder))
+        p = previous();
+    if (side == Side::Before)
+        return {previousEdge(p), p};
+    finder.setPosition(p);
+    return {p, nextEdge()};
+}
+
+// The item before, at or after `at` in the whole text, looked for in a stretch
+// around it. A boundary rule looks at a few characters beyond an item; an item
+// found closer than that to a cut edge of the stretch is looked for again in a
+// stretch twice as long.
+Span itemAround(QStringView all, qsizetype at, QTextBoundaryFinder::BoundaryType type, Side side)
+{
+    constexpr qsizetype kContext = 16;
+    const qsizetype size = all.size();
+    for (qsizetype reach = 256;; reach *= 2) {
+        qsizetype from = std::max<qsizetype>(0, at - reach);
+        qsizetype to = std::min(size, at + reach);
+        if (from > 0 && all.at(from).isLowSurrogate())
+            --from;
+        if (to < size && all.at(to).isLowSurrogate())
+            ++to;
+        const Span span = itemIn(all.sliced(from, to - from), at - from, type, side);
+        const bool cutOnTheLeft = from > 0 && span.start < kContext;
+        const bool cutOnTheRight = to < size && to - from - span.end < kContext;
+        if (!cutOnTheLeft && !cutOnTheRight)
+            return {from + span.start, from + span.end};
+    }
 }
 
 }  // namespace
@@ -175,19 +255,8 @@ QString TextFieldAccessible::item(int offset, QAccessible::TextBoundaryType boun
         *startOffset = *endOffset = toInt(at);
         return {};
     }
-
-    QTextBoundaryFinder::BoundaryType type = QTextBoundaryFinder::Grapheme;
-    switch (boundaryType) {
-    case QAccessible::CharBoundary:
-        type = QTextBoundaryFinder::Grapheme;
-        break;
-    case QAccessible::WordBoundary:
-        type = QTextBoundaryFinder::Word;
-        break;
-    case QAccessible::SentenceBoundary:
-        type = QTextBoundaryFinder::Sentence;
-        break;
-    default:
+    const std::optional<QTextBoundaryFinder::BoundaryType> type = finderType(boundaryType);
+    if (!type) {
         // One line: it is the line at every offset, with none before or after it.
         if (side == Side::At) {
             *startOffset = 0;
@@ -197,68 +266,10 @@ QString TextFieldAccessible::item(int offset, QAccessible::TextBoundaryType boun
         *startOffset = *endOffset = toInt(side == Side::Before ? 0 : size);
         return {};
     }
-
-    // A boundary rule looks at a few characters beyond an item; an item found
-    // closer than that to a cut edge of the stretch is looked for again in a
-    // stretch twice as long.
-    constexpr qsizetype kContext = 16;
-    for (qsizetype reach = 256;; reach *= 2) {
-        qsizetype from = std::max<qsizetype>(0, at - reach);
-        qsizetype to = std::min(size, at + reach);
-        if (from > 0 && all.at(from).isLowSurrogate())
-            --from;
-        if (to < size && all.at(to).isLowSurrogate())
-            ++to;
-        const qsizetype length = to - from;
-        QTextBoundaryFinder finder(type, all.constData() + from, length);
-        const auto next = [&finder, length] {
-            const qsizetype p = finder.toNextBoundary();
-            return p < 0 ? length : p;
-        };
-        const auto previous = [&finder] { return std::max<qsizetype>(0, finder.toPreviousBoundary()); };
-
-        Span span{};
-        qsizetype p = at - from;
-        finder.setPosition(p);
-        if (side == Side::After) {
-            do
-                p = next();
-            while (p < length && !atItemEdge(finder));
-            span.start = p;
-            while (p < length) {
-                p = next();
-                if (atItemEdge(finder))
-                    break;
-            }
-            span.end = p;
-        } else {
-            while (p > 0 && !atItemEdge(finder))
-                p = previous();
-            if (side == Side::At) {
-                span.start = p;
-                finder.setPosition(p);
-                do
-                    p = next();
-                while (p < length && !atItemEdge(finder));
-                span.end = p;
-            } else {
-                span.end = p;
-                while (p > 0) {
-                    p = previous();
-                    if (atItemEdge(finder))
-                        break;
-                }
-                span.start = p;
-            }
-        }
-        const bool cutOnTheLeft = from > 0 && span.start < kContext;
-        const bool cutOnTheRight = to < size && length - span.end < kContext;
-        if (!cutOnTheLeft && !cutOnTheRight) {
-            *startOffset = toInt(from + span.start);
-            *endOffset = toInt(from + span.end);
-            return all.mid(from + span.start, span.end - span.start);
-        }
-    }
+    const Span span = itemAround(all, at, *type, side);
+    *startOffset = toInt(span.start);
+    *endOffset = toInt(span.end);
+    return all.mid(span.start, span.end - span.start);
 }
 
 QRect TextFieldAccessible::characterRect(int offset) const
@@ -311,13 +322,7 @@ void TextFieldAccessible::replaceText(int startOffset, int endOffset, const QStr
 
 void TextFieldAccessible::edit(qsizetype start, qsizetype end, const QString& with)
 {
-    TextField* f = field();
-    const qsizetype size = f->text_.size();
-    start = f->safeBoundary(std::clamp<qsizetype>(start, 0, size));
-    end = f->safeBoundary(std::clamp<qsizetype>(end, start, size));
-    f->separated_ = true;
-    f->replaceRange(start, end, with, TextField::EditKind::Other);
-    f->separated_ = true;
+    field()->control_.replace(start, end, with);
 }
 
 QAccessibleInterface* textFieldAccessible(const QString& className, QObject* object)
@@ -325,6 +330,39 @@ QAccessibleInterface* textFieldAccessible(const QString& className, QObject* obj
     if (className == QLatin1String(TextField::staticMetaObject.className()) && object && object->isWidgetType())
         return new TextFieldAccessible(static_cast<QWidget*>(object));
     return nullptr;
+}
+
+void announceTextChange(QObject* field, const TextChange& change)
+{
+    const int at = toInt(change.position);
+    const bool huge = change.removedLength > TextControl::kAnnouncedCharacters
+                      || change.inserted.size() > TextControl::kAnnouncedCharacters;
+    if (!huge && change.removedLength == 0) {
+        QAccessibleTextInsertEvent event(field, at, change.inserted);
+        QAccessible::updateAccessibility(&event);
+    } else if (!huge && change.inserted.isEmpty()) {
+        QAccessibleTextRemoveEvent event(field, at, change.removed);
+        QAccessible::updateAccessibility(&event);
+    } else {
+        QAccessibleTextUpdateEvent event(field, at, change.removed, announcedPart(change.inserted));
+        event.setCursorPosition(toInt(change.position + change.inserted.size()));
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void announceCursor(QObject* field, qsizetype oldCursor, qsizetype cursor, qsizetype anchor, bool selectionMoved)
+{
+    if (oldCursor != cursor) {
+        QAccessibleTextCursorEvent event(field, toInt(cursor));
+        QAccessible::updateAccessibility(&event);
+    }
+    if (selectionMoved) {
+        const bool selected = cursor != anchor;
+        QAccessibleTextSelectionEvent event(field, selected ? toInt(std::min(cursor, anchor)) : -1,
+                                            selected ? toInt(std::max(cursor, anchor)) : -1);
+        event.setCursorPosition(toInt(cursor));
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 }  // namespace termalo

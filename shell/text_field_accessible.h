@@ -5,6 +5,7 @@
 namespace termalo {
 
 class TextField;
+struct TextChange;
 
 // A TextField as assistive technology sees it: editable text whose characters,
 // caret and selection are read and changed a piece at a time. Every query
@@ -15,6 +16,9 @@ class TextFieldAccessible : public QAccessibleWidget,
                             public QAccessibleTextInterface,
                             public QAccessibleEditableTextInterface {
 public:
+    // Where an item is looked for, from an offset.
+    enum class Side { Before, At, After };
+
     explicit TextFieldAccessible(QWidget* widget);
 
     void* interface_cast(QAccessible::InterfaceType type) override;
@@ -49,7 +53,6 @@ public:
     void replaceText(int startOffset, int endOffset, const QString& text) override;
 
 private:
-    enum class Side { Before, At, After };
     TextField* field() const;
     QString item(int offset, QAccessible::TextBoundaryType boundaryType, Side side, int* startOffset,
                  int* endOffset) const;
@@ -58,5 +61,13 @@ private:
 
 // The factory that QAccessible asks for a TextField's interface.
 QAccessibleInterface* textFieldAccessible(const QString& className, QObject* object);
+
+// Tells assistive technology of an edit of a field's text. An edit of a usual
+// size is told as it is; a huge one only by the beginnings of what went and
+// what came, so that no event carries megabytes.
+void announceTextChange(QObject* field, const TextChange& change);
+// Tells assistive technology that a field's cursor moved, and its selection
+// when `selectionMoved`.
+void announceCursor(QObject* field, qsizetype oldCursor, qsizetype cursor, qsizetype anchor, bool selectionMoved);
 
 }  // namespace termalo

@@ -5,11 +5,16 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QKeySequence>
+#include <QMenu>
 #include <QMimeData>
 #include <QTest>
 #include <QTextCharFormat>
+#include <QtGui/private/qinputmethod_p.h>
+#include <qpa/qplatforminputcontext.h>
 
 #include <gtest/gtest.h>
 
@@ -70,7 +75,58 @@ protected:
         return longest;
     }
 
+    // Where the composition's caret is, for a click into the composition.
+    QPoint atTheCaret() const { return {cursorRectangle().x(), field.height() / 2}; }
+    // Ends the composition as an input method that is told nothing does: with an empty update.
+    void endComposition() { inputMethod({}, 0); }
+    // Chooses an entry of the field's context menu, found by its key.
+    void chooseFromTheMenu(QKeySequence::StandardKey key)
+    {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), field.mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(&field, &event);
+        auto* menu = field.findChild<QMenu*>();
+        ASSERT_NE(menu, nullptr);
+        const QString shortcut = QKeySequence(key).toString(QKeySequence::NativeText);
+        QAction* chosen = nullptr;
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator() && action->text().endsWith(QLatin1Char('\t') + shortcut))
+                chosen = action;
+        }
+        ASSERT_NE(chosen, nullptr) << qPrintable(shortcut);
+        ASSERT_TRUE(chosen->isEnabled()) << qPrintable(shortcut);
+        chosen->trigger();
+        menu->close();
+        delete menu;
+    }
+    // "Zdrój Krynica" with "ni" being composed after "Zdrój ", the caret between "n" and "i".
+    void composeInTheMiddle()
+    {
+        field.setText(QStringLiteral("Zdrój Krynica"));
+        field.setCursorPosition(6);
+        inputMethod(QStringLiteral("ni"), 1);
+    }
+
     TextField field;
+};
+
+// An input method that only writes down what the field asks of it, with the
+// field's text at that moment ("reset Krynica!").
+class RecordingInputMethod : public QPlatformInputContext {
+public:
+    explicit RecordingInputMethod(const TextField& field) : field_(field)
+    {
+        QInputMethodPrivate::get(QGuiApplication::inputMethod())->testContext = this;
+    }
+    ~RecordingInputMethod() override { QInputMethodPrivate::get(QGuiApplication::inputMethod())->testContext = nullptr; }
+
+    bool isValid() const override { return true; }
+    void reset() override { calls << QStringLiteral("reset ") + field_.text(); }
+    void commit() override { calls << QStringLiteral("commit ") + field_.text(); }
+
+    QStringList calls;
+
+private:
+    const TextField& field_;
 };
 
 TEST_F(TextFieldTest, EditsInAHugeTextKeepEveryCharacterAndUndoAsTyped)
@@ -258,6 +314,93 @@ TEST_F(TextFieldTest, AClickOrALossOfFocusCommitsTheCompositionAndANewTextDropsI
     inputMethod({}, 0, QStringLiteral("-Zdrój"));
     EXPECT_EQ(field.text(), QStringLiteral("Wysowa-Zdrój"));  // nothing composed was left in it
     EXPECT_GT(cursorRectangle().x(), afterNewText.x());
+}
+
+TEST_F(TextFieldTest, ADoubleClickIntoACompositionCommitsItAndSelectsAWordOfWhatWasTyped)
+{
+    composeInTheMiddle();
+    QTest::mouseDClick(&field, Qt::LeftButton, {}, atTheCaret());
+    EXPECT_EQ(field.text(), QStringLiteral("Zdrój niKrynica"));
+    EXPECT_EQ(field.selectedText(), QStringLiteral("niKrynica"));
+    endComposition();  // nothing is composed any more: nothing goes
+    EXPECT_EQ(field.text(), QStringLiteral("Zdrój niKrynica"));
+    EXPECT_EQ(field.selectedText(), QStringLiteral("niKrynica"));
+}
+
+TEST_F(TextFieldTest, TheContextMenusEditsCommitTheCompositionFirst)
+{
+    composeInTheMiddle();
+    chooseFromTheMenu(QKeySequence::SelectAll);
+    EXPECT_EQ(field.text(), QStringLiteral("Zdrój niKrynica"));
+    EXPECT_EQ(field.selectedText(), QStringLiteral("Zdrój niKrynica"));
+    endComposition();
+    EXPECT_EQ(field.text(), QStringLiteral("Zdrój niKrynica"));
+
+    composeInTheMiddle();
+    QApplication::clipboard()->setText(QStringLiteral("-"));
+    chooseFromTheMenu(QKeySequence::Paste);
+    endComposition();
+    EXPECT_EQ(field.text(), QStringLiteral("Zdrój ni-Krynica"));
+}
+
+TEST_F(TextFieldTest, UndoWhileComposingDropsTheCompositionAndNothingElse)
+{
+    field.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&field));
+    field.setFocus();
+    const RecordingInputMethod inputMethod(field);
+    typeText(&field, QStringLiteral("Zdrój "));
+    this->inputMethod(QStringLiteral("ni"), 2);
+    press(&field, QKeySequence::Undo);
+    EXPECT_EQ(field.text(), QStringLiteral("Zdrój "));
+    EXPECT_EQ(inputMethod.calls.value(inputMethod.calls.size() - 1), QStringLiteral("reset Zdrój "));
+    typeText(&field, QStringLiteral("K"));
+    EXPECT_EQ(field.text(), QStringLiteral("Zdrój K"));  // nothing composed is left to be typed
+
+    this->inputMethod(QStringLiteral("ry"), 2);
+    chooseFromTheMenu(QKeySequence::Undo);  // from the menu alike
+    EXPECT_EQ(field.text(), QStringLiteral("Zdrój K"));
+    endComposition();
+    press(&field, QKeySequence::Undo);
+    EXPECT_TRUE(field.text().isEmpty());  // then the typing, in one step
+}
+
+TEST_F(TextFieldTest, TextDroppedDuringACompositionGoesAfterWhatWasComposed)
+{
+    composeInTheMiddle();
+    QMimeData data;
+    data.setText(QStringLiteral(" Górna"));
+    const QPoint afterTheText(field.width() - 4, field.height() / 2);
+    QDragEnterEvent enter(afterTheText, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&field, &enter);
+    QDragMoveEvent move(afterTheText, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&field, &move);
+    QDropEvent drop(afterTheText, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&field, &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    endComposition();
+    EXPECT_EQ(field.text(), QStringLiteral("Zdrój niKrynica Górna"));
+}
+
+TEST(TextFieldFocusTest, ALossOfFocusTypesTheCompositionAndTheInputMethodForgetsIt)
+{
+    QWidget window;
+    auto* field = new TextField(&window);
+    auto* next = new TextField(&window);
+    next->move(0, 30);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    field->setFocus();
+    field->setText(QStringLiteral("Krynica"));
+    const RecordingInputMethod inputMethod(*field);
+    QInputMethodEvent composing(QStringLiteral("!"), {});
+    QApplication::sendEvent(field, &composing);
+    next->setFocus();
+    ASSERT_FALSE(field->hasFocus());
+    EXPECT_EQ(field->text(), QStringLiteral("Krynica!"));
+    // Told to forget it once it was typed, the input method can never type it again.
+    EXPECT_TRUE(inputMethod.calls.contains(QStringLiteral("reset Krynica!"))) << qPrintable(inputMethod.calls.join(", "));
 }
 
 TEST_F(TextFieldTest, TextDroppedFromAnotherProgramGoesWhereItIsDropped)

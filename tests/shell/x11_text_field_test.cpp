@@ -89,6 +89,26 @@ TEST_F(X11FieldTest, EveryWayOfSelectingOffersTheSelectionToOtherPrograms)
     }
 }
 
+TEST_F(X11FieldTest, TheOfferedSelectionStaysWhatWasSelectedWhileTheTextChangesAndAfterTheField)
+{
+    field->setText(QStringLiteral("Sanatorium Krynica"));
+    QTest::keyClick(field, Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(field, Qt::Key_Right);
+    QTest::keyClicks(field, QStringLiteral("-Zdroj"));
+    EXPECT_EQ(primarySelection(), QStringLiteral("Krynica"));
+    QTest::keyClick(field, Qt::Key_Home);
+    QTest::keyClick(field, Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClicks(field, QStringLiteral("Dom "));  // typed over the selection
+    EXPECT_EQ(field->text(), QStringLiteral("Dom Krynica-Zdroj"));
+    EXPECT_EQ(primarySelection(), QStringLiteral("Sanatorium "));
+
+    auto* another = new TextField(window);
+    another->setText(QStringLiteral("Uzdrowisko Wysowa"));
+    another->setSelection(11, 6);
+    delete another;
+    EXPECT_EQ(primarySelection(), QStringLiteral("Wysowa"));
+}
+
 TEST_F(X11FieldTest, AWordMovedWithinAFieldIsPutBackByOneUndo)
 {
     const QString text = QStringLiteral("Zdrój Górny Krynica");
