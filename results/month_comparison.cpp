@@ -1,5 +1,6 @@
 #include "results/month_comparison.h"
 
+#include "chart/chart_export.h"
 #include "chart/chart_widget.h"
 #include "core/number_syntax.h"
 #include "core/period.h"
@@ -344,10 +345,13 @@ MonthComparisonWindow::MonthComparisonWindow(QWidget* parent) : QWidget(parent, 
     chart_->setObjectName(QStringLiteral("Chart"));
     chart_->setFocusPolicy(Qt::StrongFocus);
     chart_->setMinimumHeight(160);
-    for (QAction* action : chart_->actions()) {
-        if (action->shortcut() == QKeySequence(QKeySequence::Copy))
-            action->setShortcutContext(Qt::WidgetShortcut);
-    }
+    chart_->setColumnNames(QStringLiteral("Etykieta"), QStringLiteral("Wartość"));
+    // Ctrl+C copies the chart only where it has the focus; the table has its own.
+    auto* copyChart = new QAction(QStringLiteral("&Kopiuj wykres"), chart_);
+    copyChart->setShortcut(QKeySequence::Copy);
+    copyChart->setShortcutContext(Qt::WidgetShortcut);
+    connect(copyChart, &QAction::triggered, chart_, [this] { runGuarded([this] { chart::copyChart(*chart_); }); });
+    chart_->addAction(copyChart);
     auto* saveChart = new QAction(QStringLiteral("&Zapisz wykres…"), chart_);
     connect(saveChart, &QAction::triggered, chart_, [this] { runGuarded([this] { saveChartAs(chart_); }); });
     chart_->addAction(saveChart);
