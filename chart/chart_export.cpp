@@ -13,7 +13,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#ifndef TERMALO_NO_SVG
 #include <QSvgGenerator>
+#endif
 
 
 namespace termalo::chart {
@@ -24,7 +26,9 @@ constexpr const char* kCreator = "Termalo 1.0";
 
 const FileType kFileTypes[] = {
     {FileFormat::Png, "png", "Obraz PNG (*.png)"},
+#ifndef TERMALO_NO_SVG
     {FileFormat::Svg, "svg", "Grafika wektorowa SVG (*.svg)"},
+#endif
     {FileFormat::Pdf, "pdf", "Dokument PDF (*.pdf)"},
 };
 
@@ -36,6 +40,11 @@ QRectF widgetRect(const ChartWidget& chart)
 // SVG into `device`, in the widget's pixels.
 bool writeSvg(const ChartWidget& chart, QIODevice* device)
 {
+#ifdef TERMALO_NO_SVG
+    Q_UNUSED(chart);
+    Q_UNUSED(device);
+    return false;
+#else
     QSvgGenerator svg;
     svg.setOutputDevice(device);
     svg.setSize(chart.size());
@@ -49,6 +58,7 @@ bool writeSvg(const ChartWidget& chart, QIODevice* device)
     painter.setRenderHint(QPainter::Antialiasing);
     chart.renderChart(painter, widgetRect(chart));
     return painter.end();
+#endif
 }
 
 // One page the chart's size (its pixels at 96 per inch), of vectors as the
@@ -96,7 +106,9 @@ QMimeData* chartMimeData(const ChartWidget& chart)
 {
     auto* data = new QMimeData;
     data->setImageData(chartPicture(chart, chart.devicePixelRatioF()));
+#ifndef TERMALO_NO_SVG
     data->setData(QStringLiteral("image/svg+xml"), chartSvg(chart));
+#endif
     return data;
 }
 
