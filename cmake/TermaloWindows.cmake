@@ -54,3 +54,31 @@ function(termalo_add_linux_only_tests)
     termalo_add_linux_only_test(${name})
   endforeach()
 endfunction()
+
+# Single cases of otherwise portable suites that use a program or a place only
+# Linux has: suite, GoogleTest pattern, reason. The suite runs without them.
+set(TERMALO_LINUX_ONLY_CASES)
+
+# `out` becomes the GoogleTest option that leaves out `suite`'s Linux-only cases,
+# or nothing.
+function(termalo_linux_only_filter suite out)
+  set(patterns "")
+  list(LENGTH TERMALO_LINUX_ONLY_CASES count)
+  if(count GREATER 0)
+    math(EXPR last "${count} - 3")
+    foreach(index RANGE 0 ${last} 3)
+      list(GET TERMALO_LINUX_ONLY_CASES ${index} name)
+      if(name STREQUAL suite)
+        math(EXPR p "${index} + 1")
+        list(GET TERMALO_LINUX_ONLY_CASES ${p} pattern)
+        list(APPEND patterns ${pattern})
+      endif()
+    endforeach()
+  endif()
+  if(patterns)
+    list(JOIN patterns ":" joined)
+    set(${out} "--gtest_filter=-${joined}" PARENT_SCOPE)
+  else()
+    set(${out} "" PARENT_SCOPE)
+  endif()
+endfunction()
