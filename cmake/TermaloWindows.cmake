@@ -57,7 +57,14 @@ endfunction()
 
 # Single cases of otherwise portable suites that use a program or a place only
 # Linux has: suite, GoogleTest pattern, reason. The suite runs without them.
-set(TERMALO_LINUX_ONLY_CASES)
+set(poppler "reads the printed PDF back with poppler-utils, Linux programs a test under Wine cannot start")
+set(TERMALO_LINUX_ONLY_CASES
+    results_tests "*PrintingTest.ConfirmedPrintsTheWindowOnOnePageAsText*" ${poppler}
+    results_tests "ResultsTest.PrintedIndicatorScreenKeepsItsOnScreenSize" ${poppler}
+    results_tests "*PaperTest.EveryWordIsPrintedInsideTheChosenMargins*" ${poppler}
+    chart_windows_tests "*ChartPrintingTest.ConfirmedPrintsTheChartAloneAsTextOnOnePage*" ${poppler}
+    export_tests "ExportTest.SavesEachFormatAndLeavesNothingWhereItCannotWrite"
+        "writes into /proc, which Windows does not have, and reads the PDF with pdfinfo (desktop_files_test saves under Windows)")
 
 # `out` becomes the GoogleTest option that leaves out `suite`'s Linux-only cases,
 # or nothing.
