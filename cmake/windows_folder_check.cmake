@@ -18,6 +18,14 @@ foreach(f ${required})
   endif()
 endforeach()
 
+# A GUI program: Windows opens no console window beside it.
+if(EXISTS ${FOLDER}/termalo.exe)
+  execute_process(COMMAND ${OBJDUMP} -p ${FOLDER}/termalo.exe OUTPUT_VARIABLE dump COMMAND_ERROR_IS_FATAL ANY)
+  if(NOT dump MATCHES "Subsystem[ \t]+00000002")
+    string(APPEND problems "  termalo.exe is not a GUI program: a console window would open with it\n")
+  endif()
+endif()
+
 file(GLOB_RECURSE binaries ${FOLDER}/*.exe ${FOLDER}/*.dll)
 file(GLOB present RELATIVE ${FOLDER} ${FOLDER}/*.dll)
 string(TOLOWER "${present}" present)
