@@ -30,4 +30,26 @@ test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j2
 
 clean:
-	@rm -rf $(BUILD_DIR)
+	@rm -rf $(BUILD_DIR) $(WINDOWS_BUILD_DIR)
+
+# The Windows program, cross-built with MinGW-w64 and tested under Wine (see
+# the README). Qt for Windows is built once from Debian's sources into
+# ~/.cache/termalo; later runs find it there.
+WINDOWS_BUILD_DIR ?= build-windows
+WINDOWS_CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTERMALO_WERROR=ON
+
+.PHONY: windows windows-test windows-qt
+
+windows-qt:
+	@nice -n 10 scripts/windows/build-qt
+
+$(WINDOWS_BUILD_DIR)/build.ninja: | windows-qt
+	@cmake -S . -B $(WINDOWS_BUILD_DIR) -G Ninja --toolchain cmake/windows-mingw.cmake $(WINDOWS_CMAKE_FLAGS)
+
+# termalo.exe, its folder, the folder zipped, and termalo-1.0-setup.exe.
+windows: windows-qt $(WINDOWS_BUILD_DIR)/build.ninja
+	@cmake --build $(WINDOWS_BUILD_DIR) --target windows_package
+
+windows-test: windows
+	@cmake --build $(WINDOWS_BUILD_DIR)
+	@scripts/windows/run-tests $(WINDOWS_BUILD_DIR)

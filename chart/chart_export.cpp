@@ -13,7 +13,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#ifndef TERMALO_NO_SVG
 #include <QSvgGenerator>
+#endif
 
 #include <algorithm>
 
@@ -27,7 +29,13 @@ constexpr qreal kMetresPerInch = 0.0254;
 // other two, as a share of the drawing area.
 constexpr qreal kPageMargin = 0.15;
 
-constexpr FileFormat kFormats[] = {FileFormat::Png, FileFormat::Svg, FileFormat::Pdf};
+constexpr FileFormat kFormats[] = {
+    FileFormat::Png,
+#ifndef TERMALO_NO_SVG
+    FileFormat::Svg,
+#endif
+    FileFormat::Pdf,
+};
 
 // What the creator field of a file names: the program that uses the chart.
 QString creator()
@@ -45,6 +53,11 @@ QRectF widgetRect(const ChartWidget& chart)
 // SVG into `device`, in the widget's pixels.
 bool writeSvg(const ChartWidget& chart, QIODevice* device)
 {
+#ifdef TERMALO_NO_SVG
+    Q_UNUSED(chart);
+    Q_UNUSED(device);
+    return false;
+#else
     QSvgGenerator svg;
     svg.setOutputDevice(device);
     svg.setSize(chart.size());
@@ -58,6 +71,7 @@ bool writeSvg(const ChartWidget& chart, QIODevice* device)
     painter.setRenderHint(QPainter::Antialiasing);
     chart.renderChart(painter, widgetRect(chart));
     return painter.end();
+#endif
 }
 
 // One page the chart's size (its pixels at 96 per inch), of vectors as the
@@ -109,7 +123,9 @@ QMimeData* chartMimeData(const ChartWidget& chart)
 {
     auto* data = new QMimeData;
     data->setImageData(chartPicture(chart, chart.devicePixelRatioF()));
+#ifndef TERMALO_NO_SVG
     data->setData(QStringLiteral("image/svg+xml"), chartSvg(chart));
+#endif
     return data;
 }
 

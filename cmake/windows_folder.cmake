@@ -1,0 +1,65 @@
+# Writes the Windows program's folder: termalo.exe, the Qt DLLs and plugins it
+# loads, MinGW's C++ runtime, Qt's Polish texts and qt.conf. There is no
+# deployment tool for a cross build, so the list is short and explicit. Also
+# writes the installer script for that folder. Run by the windows_folder target.
+cmake_minimum_required(VERSION 3.25)
+
+file(REMOVE_RECURSE ${FOLDER})
+file(MAKE_DIRECTORY ${FOLDER})
+
+# The program without its line tables: a backtrace on Windows has no use for them.
+execute_process(COMMAND ${STRIP} -o ${FOLDER}/termalo.exe ${EXE} COMMAND_ERROR_IS_FATAL ANY)
+
+set(qt_dlls Core Gui Widgets PrintSupport)
+# Plugins by their folder under plugins/: the Windows platform, the Windows
+# printers for printing, and the headless platform for tools run without a screen.
+set(plugins platforms/qwindows.dll platforms/qoffscreen.dll printsupport/windowsprintersupport.dll)
+if(WITH_SVG)
+  list(APPEND qt_dlls Svg)
+  list(APPEND plugins imageformats/qsvg.dll iconengines/qsvgicon.dll)
+endif()
+foreach(module ${qt_dlls})
+  file(COPY ${QT_PREFIX}/bin/Qt6${module}.dll DESTINATION ${FOLDER})
+endforeach()
+foreach(plugin ${plugins})
+  get_filename_component(dir ${plugin} DIRECTORY)
+  file(COPY ${QT_PREFIX}/plugins/${plugin} DESTINATION ${FOLDER}/plugins/${dir})
+endforeach()
+
+# MinGW's runtime, from the compiler that built the program.
+foreach(dll libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
+  execute_process(COMMAND ${CXX} -print-file-name=${dll} OUTPUT_VARIABLE path
+                  OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  if(NOT IS_ABSOLUTE "${path}" OR NOT EXISTS "${path}")
+    message(FATAL_ERROR "${CXX} has no ${dll}")
+  endif()
+  file(COPY ${path} DESTINATION ${FOLDER})
+endforeach()
+
+# Qt's own Polish texts (buttons of message boxes, the print dialog), where
+# qt.conf tells Qt to look for translations.
+file(COPY /usr/share/qt6/translations/qtbase_pl.qm DESTINATION ${FOLDER}/translations)
+file(COPY ${SOURCE_DIR}/resources/windows/qt.conf DESTINATION ${FOLDER})
+configure_file(${SOURCE_DIR}/LICENSE ${FOLDER}/LICENSE.txt COPYONLY)
+
+# Nothing the folder needs is missing.
+execute_process(COMMAND ${CMAKE_COMMAND} -DFOLDER=${FOLDER} -DOBJDUMP=${OBJDUMP}
+                        -P ${CMAKE_CURRENT_LIST_DIR}/windows_folder_check.cmake
+                COMMAND_ERROR_IS_FATAL ANY)
+
+# The installer script, with the folder's size for "Apps & features".
+file(GLOB_RECURSE files ${FOLDER}/*)
+set(bytes 0)
+foreach(f ${files})
+  file(SIZE ${f} size)
+  math(EXPR bytes "${bytes} + ${size}")
+endforeach()
+math(EXPR TERMALO_WINDOWS_SIZE_KB "(${bytes} + 1023) / 1024")
+set(TERMALO_WINDOWS_FOLDER ${FOLDER})
+set(TERMALO_WINDOWS_ICON ${ICON})
+set(TERMALO_INSTALLER ${INSTALLER})
+set(PROJECT_VERSION ${VERSION})
+string(REPLACE "." ";" parts ${VERSION})
+list(GET parts 0 PROJECT_VERSION_MAJOR)
+list(GET parts 1 PROJECT_VERSION_MINOR)
+configure_file(${NSI_IN} ${NSI} @ONLY)

@@ -1,0 +1,16 @@
+#pragma once
+
+// What differs between the systems the program runs on is kept here, so the
+// windows stay the same on all of them. Much of it Qt already does: the
+// regional settings come from the system (QLocale::system()), file names are
+// Unicode on both, and the Windows clipboard gets copied text with CRLF line
+// ends from Qt itself.
+namespace termalo::platform {
+
+// Qt's fatal messages at start-up (no platform plugin could be loaded, say,
+// because the program's folder is incomplete) reach the user: on Windows, where
+// the program has no console, in an error box before it ends; elsewhere on the
+// terminal, as before. Called by main() before the application object exists.
+void showFatalMessagesToUser();
+
+}  // namespace termalo::platform
