@@ -63,7 +63,16 @@ struct Grid {
     QList<QStringList> lines;
 };
 
-Grid gridOf(const MonthComparison& c)
+// A text as the window and a printout show it: a typed text of any length,
+// cut after its first kShownCharacters characters. Copies keep the whole.
+constexpr qsizetype kShownCharacters = 200;
+
+QString shown(const QString& text)
+{
+    return text.size() <= kShownCharacters ? text : text.left(kShownCharacters) + QChar(0x2026);
+}
+
+Grid gridOf(const MonthComparison& c, bool whole = true)
 {
     Grid grid;
     grid.headings = {QStringLiteral("Grupa wskaźników"), QStringLiteral("Pozycja")};
@@ -78,6 +87,14 @@ Grid gridOf(const MonthComparison& c)
         for (int column = 0; column < c.months.size(); ++column)
             line.append(c.value(row, column));
         grid.lines.append(line);
+    }
+    if (!whole) {
+        for (QString& heading : grid.headings)
+            heading = shown(heading);
+        for (QStringList& line : grid.lines) {
+            for (QString& cell : line)
+                cell = shown(cell);
+        }
     }
     return grid;
 }
@@ -119,7 +136,7 @@ public:
             }
             if (column < 0)
                 return index.column() == 0 ? comparison_->rows[row].group : comparison_->rows[row].item;
-            return comparison_->value(row, column);
+            return shown(comparison_->value(row, column));
         }
         if (role == Qt::TextAlignmentRole && column >= 0)
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
@@ -138,7 +155,7 @@ public:
             return QStringLiteral("Grupa wskaźników");
         if (section == 1)
             return QStringLiteral("Pozycja");
-        return comparison_->heading(section - kLeadColumns);
+        return shown(comparison_->heading(section - kLeadColumns));
     }
 
 private:
@@ -191,9 +208,9 @@ QString MonthComparison::outcome(int column) const
     return QString::fromUtf8(months[column].result.failed ? kFormatErrorMessage : kComputed);
 }
 
-QString MonthComparison::html() const
+QString MonthComparison::html(bool whole) const
 {
-    const Grid grid = gridOf(*this);
+    const Grid grid = gridOf(*this, whole);
     QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\">\n<tr>");
     for (const QString& heading : grid.headings)
         html += QStringLiteral("<th style=\"white-space: nowrap\">%1</th>").arg(heading.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")));
@@ -484,7 +501,7 @@ void layOut(QTextDocument& document, const QString& html)
 void MonthComparisonWindow::renderTable(QPainter& painter, const QRectF& page) const
 {
     QTextDocument document;
-    layOut(document, comparison_.html());
+    layOut(document, comparison_.html(false));
     const QSizeF size = document.size();
     // On the paper at its size on the screen where it fits, else smaller.
     const qreal natural = painter.device()->logicalDpiX() / 96.0;
@@ -501,7 +518,7 @@ bool MonthComparisonWindow::printTable()
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(kTitle);
     QTextDocument probe;
-    layOut(probe, comparison_.html());
+    layOut(probe, comparison_.html(false));
     if (probe.size().width() > probe.size().height())
         printer.setPageOrientation(QPageLayout::Landscape);
     if (!dialogs().choosePrinter(printer, this))

@@ -65,7 +65,8 @@ struct MonthComparison {
     // Tab-separated text and an HTML table: headings, the outcome, one line a
     // figure, then the files that could not be read with their reasons.
     QMimeData* mimeData() const;
-    QString html() const;
+    // The HTML table; not `whole`: each text cut as the window shows it (printing).
+    QString html(bool whole = true) const;
 };
 
 inline constexpr const char* kComputed = "obliczony";
