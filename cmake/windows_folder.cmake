@@ -11,19 +11,28 @@ file(MAKE_DIRECTORY ${FOLDER})
 execute_process(COMMAND ${STRIP} -o ${FOLDER}/termalo.exe ${EXE} COMMAND_ERROR_IS_FATAL ANY)
 
 set(qt_dlls Core Gui Widgets PrintSupport)
-# Plugins by their folder under plugins/: the Windows platform, the Windows
-# printers for printing, and the headless platform for tools run without a screen.
-set(plugins platforms/qwindows.dll platforms/qoffscreen.dll printsupport/windowsprintersupport.dll)
+# Plugins by their folder under plugins/: the Windows platform, the headless
+# platform for tools run without a screen, and Windows' own style for anything
+# the program's style leaves to the platform. Printing to Windows' printers is
+# part of Qt6PrintSupport.dll itself.
+set(plugins platforms/qwindows.dll platforms/qoffscreen.dll styles/qwindowsvistastyle.dll)
 if(WITH_SVG)
   list(APPEND qt_dlls Svg)
   list(APPEND plugins imageformats/qsvg.dll iconengines/qsvgicon.dll)
 endif()
+# Each DLL is copied without its symbol tables, which only a debugger reads:
+# the folder shrinks to a third.
+function(copy_stripped from to_dir)
+  get_filename_component(name ${from} NAME)
+  file(MAKE_DIRECTORY ${to_dir})
+  execute_process(COMMAND ${STRIP} --strip-unneeded -o ${to_dir}/${name} ${from} COMMAND_ERROR_IS_FATAL ANY)
+endfunction()
 foreach(module ${qt_dlls})
-  file(COPY ${QT_PREFIX}/bin/Qt6${module}.dll DESTINATION ${FOLDER})
+  copy_stripped(${QT_PREFIX}/bin/Qt6${module}.dll ${FOLDER})
 endforeach()
 foreach(plugin ${plugins})
   get_filename_component(dir ${plugin} DIRECTORY)
-  file(COPY ${QT_PREFIX}/plugins/${plugin} DESTINATION ${FOLDER}/plugins/${dir})
+  copy_stripped(${QT_PREFIX}/plugins/${plugin} ${FOLDER}/plugins/${dir})
 endforeach()
 
 # MinGW's runtime, from the compiler that built the program.
@@ -33,7 +42,7 @@ foreach(dll libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
   if(NOT IS_ABSOLUTE "${path}" OR NOT EXISTS "${path}")
     message(FATAL_ERROR "${CXX} has no ${dll}")
   endif()
-  file(COPY ${path} DESTINATION ${FOLDER})
+  copy_stripped(${path} ${FOLDER})
 endforeach()
 
 # Qt's own Polish texts (buttons of message boxes, the print dialog), where
