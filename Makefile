@@ -37,6 +37,9 @@ clean:
 # ~/.cache/termalo; later runs find it there.
 WINDOWS_BUILD_DIR ?= build-windows
 WINDOWS_CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTERMALO_WERROR=ON
+ifneq ($(CCACHE),)
+WINDOWS_CMAKE_FLAGS += -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE)
+endif
 
 .PHONY: windows windows-test windows-qt
 

@@ -1,4 +1,5 @@
 #include "shell/painting.h"
+#include "shell/platform.h"
 
 #include <QFont>
 
@@ -11,6 +12,7 @@ void installFontSubstitutions()
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     // The about window's contact button is in a plain serif face.
     QFont::insertSubstitution(QStringLiteral("Roman"), QStringLiteral("Liberation Serif"));
+    platform::keepTextWidthsUnrounded();
 }
 
 }  // namespace termalo

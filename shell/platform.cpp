@@ -1,5 +1,7 @@
 #include "shell/platform.h"
 
+#include <QApplication>
+#include <QFont>
 #include <QString>
 #include <QtGlobal>
 
@@ -34,9 +36,18 @@ void showFatalMessagesToUser()
     qtHandler = qInstallMessageHandler(showFatalMessage);
 }
 
+void keepTextWidthsUnrounded()
+{
+    QFont font = QApplication::font();
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+    QApplication::setFont(font);
+}
+
 #else
 
 void showFatalMessagesToUser() {}
+
+void keepTextWidthsUnrounded() {}
 
 #endif
 

@@ -13,4 +13,12 @@ namespace termalo::platform {
 // terminal, as before. Called by main() before the application object exists.
 void showFatalMessagesToUser();
 
+// The windows' fixed layouts are measured in glyph widths as the Linux desktop
+// gives them by default: unrounded. Windows rounds each glyph to whole pixels
+// unless a font asks for vertical hinting only, which makes a long caption a
+// few pixels wider than its frame. On Windows every font of the program asks
+// for that (Qt then draws with DirectWrite); elsewhere nothing changes. Called
+// once the application object exists, before the first window.
+void keepTextWidthsUnrounded();
+
 }  // namespace termalo::platform
