@@ -10,7 +10,9 @@ namespace termalo::platform {
 // Qt's fatal messages at start-up (no platform plugin could be loaded, say,
 // because the program's folder is incomplete) reach the user: on Windows, where
 // the program has no console, in an error box before it ends; elsewhere on the
-// terminal, as before. Called by main() before the application object exists.
+// terminal, as before. On Windows an installed program's folder that lacks the
+// platform plugin is named in one Polish box, before Qt's own English one
+// could appear. Called by main() before the application object exists.
 void showFatalMessagesToUser();
 
 // The windows' fixed layouts are measured in glyph widths as the Linux desktop
