@@ -2,7 +2,7 @@
 // goal under 200 ms of CPU time) and a folder of 1,000 files (goal under 2 s),
 // each read, checked, computed and shown in the table with the trend chart.
 #include "results/month_comparison.h"
-#include "shell/application.h"
+#include "bench/in_program.h"
 #include "shell/month_file.h"
 #include "shell/startup.h"
 #include "tests/support/recording_dialogs.h"
@@ -65,13 +65,5 @@ BENCHMARK(BM_CompareMonthFolder)->Arg(120)->Arg(1000)->Unit(benchmark::kMillisec
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    termalo::Application app(argc, argv);
-    termalo::startUp();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    termalo::shutDown();
-    return 0;
+    return termalo::bench::runBenchmarksInProgram(argc, argv);
 }

@@ -1,7 +1,7 @@
 // One activation of the indicator screen: the engine over the worked example and
 // every output applied to its label.
 #include "results/tform4.h"
-#include "shell/application.h"
+#include "bench/in_program.h"
 #include "tests/support/recording_dialogs.h"
 #include "shell/registry.h"
 #include "shell/startup.h"
@@ -43,13 +43,5 @@ BENCHMARK(BM_ActivateIndicatorScreen)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    termalo::Application app(argc, argv);
-    termalo::startUp();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    termalo::shutDown();
-    return 0;
+    return termalo::bench::runBenchmarksInProgram(argc, argv);
 }
