@@ -105,6 +105,14 @@ protected:
         ResultsTest::TearDown();
     }
 
+    // The save command of the places chart over the worked example, or none.
+    QAction* placesChartSave()
+    {
+        enterAndShow(workedExampleEntries());
+        TForm7* window = openChart("BitBtn6", "Form7");
+        return window ? actionNamed(window->chart(), QStringLiteral("&Zapisz wykres…")) : nullptr;
+    }
+
     void copyWithCtrlC(const QString& window)
     {
         QGuiApplication::clipboard()->clear();
@@ -322,10 +330,7 @@ TEST_F(ExportTest, MainWindowsChartGoesOnWhileItsMenuIsOpen)
 
 TEST_F(ExportTest, SavesEachFormatAndLeavesNothingWhereItCannotWrite)
 {
-    enterAndShow(workedExampleEntries());
-    TForm7* window = openChart("BitBtn6", "Form7");
-    ASSERT_NE(window, nullptr);
-    QAction* save = actionNamed(window->chart(), QStringLiteral("&Zapisz wykres…"));
+    QAction* save = placesChartSave();
     ASSERT_NE(save, nullptr);
     QTemporaryDir folder;
     QFile blocker(folder.filePath(QStringLiteral("plik")));
@@ -379,10 +384,7 @@ TEST_F(ExportTest, SavesEachFormatAndLeavesNothingWhereItCannotWrite)
 // file already there is replaced only when the user says so.
 TEST_F(ExportTest, SavingAsksBeforeReplacingTheFileItWouldWrite)
 {
-    enterAndShow(workedExampleEntries());
-    TForm7* window = openChart("BitBtn6", "Form7");
-    ASSERT_NE(window, nullptr);
-    QAction* save = actionNamed(window->chart(), QStringLiteral("&Zapisz wykres…"));
+    QAction* save = placesChartSave();
     ASSERT_NE(save, nullptr);
     QTemporaryDir folder;
     const auto contents = [&folder](const QString& name) {
