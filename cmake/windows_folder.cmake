@@ -56,20 +56,16 @@ execute_process(COMMAND ${CMAKE_COMMAND} -DFOLDER=${FOLDER} -DOBJDUMP=${OBJDUMP}
                         -P ${CMAKE_CURRENT_LIST_DIR}/windows_folder_check.cmake
                 COMMAND_ERROR_IS_FATAL ANY)
 
-# The installer script, with the folder's size for "Apps & features".
-file(GLOB_RECURSE files ${FOLDER}/*)
-set(bytes 0)
-foreach(f ${files})
-  file(SIZE ${f} size)
-  math(EXPR bytes "${bytes} + ${size}")
-endforeach()
-math(EXPR TERMALO_WINDOWS_SIZE_KB "(${bytes} + 1023) / 1024")
-# The installer removes exactly these files, and then these folders, deepest first.
+# The installer script: the folder's size for "Apps & features", and exactly
+# the files the installer removes, then their folders, deepest first.
 file(GLOB_RECURSE relative LIST_DIRECTORIES false RELATIVE ${FOLDER} ${FOLDER}/*)
 list(SORT relative)
+set(bytes 0)
 set(TERMALO_WINDOWS_DELETE_FILES "")
 set(dirs "")
 foreach(f ${relative})
+  file(SIZE ${FOLDER}/${f} size)
+  math(EXPR bytes "${bytes} + ${size}")
   string(REPLACE "/" "\\" w ${f})
   string(APPEND TERMALO_WINDOWS_DELETE_FILES "  Delete \"$INSTDIR\\${w}\"\n")
   get_filename_component(d ${f} DIRECTORY)
@@ -80,6 +76,7 @@ foreach(f ${relative})
 endforeach()
 list(REMOVE_DUPLICATES dirs)
 list(SORT dirs ORDER DESCENDING)
+math(EXPR TERMALO_WINDOWS_SIZE_KB "(${bytes} + 1023) / 1024")
 set(TERMALO_WINDOWS_DELETE_DIRS "")
 foreach(d ${dirs})
   string(REPLACE "/" "\\" w ${d})
